@@ -1,0 +1,46 @@
+# The project's commands. Each does its own set-up first.
+#   make run         start Vostrel (under Wine on Linux)
+#   make test        build everything and run every test
+#   make build       build/windows/vostrel.exe
+#   make screenshot  docs/screenshot.png, remade under Wine on a virtual display
+#   make bench       the click-run benchmark under Wine
+
+SHELL := /bin/bash
+JOBS ?= 2
+TEST_PREFIX := $(CURDIR)/build/wine/test
+RUN_PREFIX := $(CURDIR)/build/wine/run
+WINE_ENV := WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+
+.PHONY: setup build build-native test run screenshot bench clean
+
+setup:
+	@scripts/setup.sh
+
+build: setup
+	@cmake --preset windows >/dev/null
+	@cmake --build --preset windows -j $(JOBS)
+
+build-native: setup
+	@cmake --preset native >/dev/null
+	@cmake --build --preset native -j $(JOBS)
+
+test: build build-native
+	@scripts/wine-prefix.sh $(TEST_PREFIX) test
+	ctest --preset native -j $(JOBS)
+	export WINEPREFIX=$(TEST_PREFIX) $(WINE_ENV); scripts/with-display.sh ctest --preset windows
+
+run: build
+	@if [ -n "$$DISPLAY" ]; then \
+	  scripts/wine-prefix.sh $(RUN_PREFIX) && \
+	  WINEPREFIX=$(RUN_PREFIX) $(WINE_ENV) wine build/windows/vostrel.exe; \
+	else \
+	  scripts/wine-prefix.sh $(TEST_PREFIX) test && \
+	  WINEPREFIX=$(TEST_PREFIX) $(WINE_ENV) scripts/with-display.sh scripts/demo.sh; \
+	fi
+
+screenshot: build
+	@scripts/wine-prefix.sh $(TEST_PREFIX) test
+	WINEPREFIX=$(TEST_PREFIX) $(WINE_ENV) scripts/with-display.sh scripts/screenshot.sh docs/screenshot.png
+
+clean:
+	rm -rf build

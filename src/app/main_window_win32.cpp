@@ -1,0 +1,291 @@
+// The main window: six labelled fields and two buttons, built from the layout
+// table, with its own Tab cycle and keys, and the message pumping the commands
+// rely on.
+
+#include <algorithm>
+
+#include "app/main_window.h"
+#include "app/window_layout.h"
+#include "commands/capture.h"
+#include "commands/grid_click.h"
+#include "core/fatal_error.h"
+#include "platform/win32/text_win32.h"
+
+namespace {
+
+constexpr wchar_t kClassName[] = L"VostrelMainWindow";
+constexpr DWORD kWindowStyle =
+    WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_THICKFRAME | WS_CLIPCHILDREN;
+
+[[noreturn]] void raiseWindowLoadFailure() { raiseFatal({0, "载入启动窗口失败", kMainWindowId, 0, WindowTags{}}); }
+
+bool keyDown(int key) { return (GetKeyState(key) & 0x8000) != 0; }
+
+struct ControlClass {
+    const wchar_t* className;
+    DWORD style;
+    DWORD exStyle;
+};
+
+ControlClass controlClass(ControlKind kind) {
+    switch (kind) {
+        case ControlKind::button:
+            return {L"BUTTON", WS_TABSTOP | BS_PUSHBUTTON | BS_CENTER | BS_VCENTER | BS_MULTILINE, 0};
+        case ControlKind::edit:
+            return {L"EDIT", WS_TABSTOP | ES_LEFT | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
+        case ControlKind::label:
+            break;
+    }
+    return {L"STATIC", SS_OWNERDRAW, 0};  // drawn by the window: see onDrawLabel
+}
+
+class MainWindow {
+public:
+    void open();
+    bool exists() const { return window_ != nullptr; }
+    HWND control(Control c) const { return GetDlgItem(window_, controlId(c)); }
+    // The window's own keys, seen before the focused control; true when handled.
+    bool handleKey(const MSG& message);
+
+private:
+    static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
+    void registerClass(HINSTANCE instance);
+    void createControls(HINSTANCE instance);
+    void onCreated() {}
+    void onCommand(HWND from, WORD notification);
+    void onActivate(WORD state);
+    void onSetFocus();
+    void onEraseBackground(HDC dc);
+    void onDrawLabel(const DRAWITEMSTRUCT& item);
+    void moveFocus(bool backwards);
+
+    HWND window_ = nullptr;
+    HWND lastFocus_ = nullptr;  // where the focus goes back when the window is activated
+    HFONT font_ = nullptr;
+};
+
+MainWindow mainWindow;
+
+void MainWindow::registerClass(HINSTANCE instance) {
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof(windowClass);
+    if (GetClassInfoExW(instance, kClassName, &windowClass)) return;
+    windowClass.style = CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS;
+    windowClass.lpfnWndProc = procedure;
+    windowClass.hInstance = instance;
+    windowClass.hIcon = static_cast<HICON>(LoadImageW(instance, L"DEFAULT_ICON", IMAGE_ICON, 32, 32, 0));
+    windowClass.hIconSm = static_cast<HICON>(LoadImageW(instance, L"DEFAULT_ICON", IMAGE_ICON, 16, 16, 0));
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    // Hollow: the window paints its own background (onEraseBackground).
+    windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
+    windowClass.lpszClassName = kClassName;
+    RegisterClassExW(&windowClass);
+}
+
+void MainWindow::open() {
+    const HINSTANCE instance = GetModuleHandleW(nullptr);
+    registerClass(instance);
+    font_ = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+    // Halves rounded toward zero, as integer division does.
+    const int x = (GetSystemMetrics(SM_CXSCREEN) - kWindowWidth) / 2;
+    const int y = (GetSystemMetrics(SM_CYSCREEN) - kWindowHeight) / 2;
+    CreateWindowExW(0, kClassName, L"Vostrel", kWindowStyle, x, y, kWindowWidth, kWindowHeight, nullptr, nullptr,
+                    instance, this);
+    if (window_ == nullptr) raiseWindowLoadFailure();
+
+    RECT outer{};
+    GetWindowRect(window_, &outer);
+    if (outer.right - outer.left != kWindowWidth || outer.bottom - outer.top != kWindowHeight) {
+        SetWindowPos(window_, nullptr, 0, 0, kWindowWidth, kWindowHeight, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    SendMessageW(window_, WM_SETICON, ICON_BIG,
+                 reinterpret_cast<LPARAM>(LoadImageW(instance, L"DEFAULT_ICON", IMAGE_ICON, 32, 32, 0)));
+    SendMessageW(window_, WM_SETICON, ICON_SMALL,
+                 reinterpret_cast<LPARAM>(LoadImageW(instance, L"DEFAULT_ICON", IMAGE_ICON, 16, 16, 0)));
+    SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+    createControls(instance);
+    onCreated();
+    ShowWindow(window_, SW_SHOWNORMAL);
+    UpdateWindow(window_);
+}
+
+void MainWindow::createControls(HINSTANCE instance) {
+    for (const ControlSpec& spec : kControls) {
+        const ControlClass cls = controlClass(spec.kind);
+        const HWND child = CreateWindowExW(
+            cls.exStyle, cls.className, widen(spec.text).c_str(), WS_CHILD | WS_VISIBLE | cls.style, spec.x, spec.y,
+            spec.width, spec.height, window_,
+            reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId(spec.control))), instance, nullptr);
+        if (child == nullptr) raiseWindowLoadFailure();
+        SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+        if (spec.kind == ControlKind::edit) {
+            SendMessageW(child, EM_LIMITTEXT, 0, 0);  // no limit below the platform's own
+            SendMessageW(child, EM_SETSEL, 0, 0);
+        }
+    }
+}
+
+LRESULT CALLBACK MainWindow::procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* self = static_cast<MainWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        self->window_ = window;
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (self == nullptr) return DefWindowProcW(window, message, wParam, lParam);
+    return self->handle(message, wParam, lParam);
+}
+
+LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
+    const HWND window = window_;
+    switch (message) {
+        case WM_COMMAND:
+            onCommand(reinterpret_cast<HWND>(lParam), HIWORD(wParam));
+            return 0;
+        case WM_ACTIVATE:
+            onActivate(LOWORD(wParam));
+            return 0;
+        case WM_SETFOCUS:
+            onSetFocus();
+            return 0;
+        case WM_ERASEBKGND:
+            onEraseBackground(reinterpret_cast<HDC>(wParam));
+            return 1;
+        case WM_DRAWITEM:
+            onDrawLabel(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+            return TRUE;
+        case WM_CTLCOLOREDIT:  // black on white, whatever the colour scheme
+            SetTextColor(reinterpret_cast<HDC>(wParam), RGB(0, 0, 0));
+            SetBkColor(reinterpret_cast<HDC>(wParam), RGB(255, 255, 255));
+            return reinterpret_cast<LRESULT>(GetStockObject(WHITE_BRUSH));
+        case WM_DESTROY:
+            PostQuitMessage(0);
+            return 0;
+        case WM_NCDESTROY:
+            SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+            window_ = nullptr;
+            lastFocus_ = nullptr;
+            break;
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+void MainWindow::onCommand(HWND from, WORD notification) {
+    // A fatal error's box may be open: the window still works, its buttons do nothing.
+    if (notification != BN_CLICKED || fatalErrorRaised()) return;
+    // The identifiers do not fit WM_COMMAND's 16-bit id, so tell the buttons apart by handle.
+    if (from == control(Control::按钮1)) {
+        captureOrigin();
+    } else if (from == control(Control::按钮2)) {
+        clickGrid();
+    }
+}
+
+void MainWindow::onActivate(WORD state) {
+    if (state != WA_INACTIVE) return;  // activation gives the window the focus: onSetFocus
+    const HWND focus = GetFocus();
+    if (focus != nullptr && IsChild(window_, focus)) lastFocus_ = focus;
+}
+
+void MainWindow::onSetFocus() {
+    const bool remembered = lastFocus_ != nullptr && IsWindow(lastFocus_) && IsChild(window_, lastFocus_);
+    SetFocus(remembered ? lastFocus_ : control(Control::按钮1));
+}
+
+void MainWindow::onEraseBackground(HDC dc) {
+    RECT client{};
+    GetClientRect(window_, &client);
+    FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
+}
+
+void MainWindow::onDrawLabel(const DRAWITEMSTRUCT& item) {
+    wchar_t text[64] = {};
+    GetWindowTextW(item.hwndItem, text, static_cast<int>(std::size(text)));
+    RECT box = item.rcItem;
+    FillRect(item.hDC, &box, GetSysColorBrush(COLOR_BTNFACE));
+    const HGDIOBJ previousFont = SelectObject(item.hDC, font_);
+    SetBkMode(item.hDC, TRANSPARENT);
+    SetTextColor(item.hDC, RGB(0, 0, 0));
+    DrawTextW(item.hDC, text, -1, &box, DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_NOCLIP);
+    SelectObject(item.hDC, previousFont);
+}
+
+void MainWindow::moveFocus(bool backwards) {
+    const HWND focus = GetFocus();
+    const auto current = std::find_if(kFocusCycle.begin(), kFocusCycle.end(),
+                                      [&](Control c) { return control(c) == focus; });
+    // Outside the cycle, Tab starts it at 按钮1 and Shift+Tab at its end.
+    size_t index = current != kFocusCycle.end() ? static_cast<size_t>(current - kFocusCycle.begin())
+                                                : (backwards ? 0 : kFocusCycle.size() - 1);
+    for (size_t step = 0; step < kFocusCycle.size(); ++step) {
+        index = (index + (backwards ? kFocusCycle.size() - 1 : 1)) % kFocusCycle.size();
+        const HWND next = control(kFocusCycle[index]);
+        if (IsWindowVisible(next) && IsWindowEnabled(next)) {
+            SetFocus(next);
+            return;
+        }
+    }
+}
+
+bool MainWindow::handleKey(const MSG& message) {
+    if (message.message != WM_KEYDOWN || window_ == nullptr) return false;
+    if (message.hwnd != window_ && !IsChild(window_, message.hwnd)) return false;
+    const bool shift = keyDown(VK_SHIFT), ctrl = keyDown(VK_CONTROL), alt = keyDown(VK_MENU);
+    switch (message.wParam) {
+        case VK_TAB:
+            if (ctrl) return false;
+            moveFocus(shift);
+            return true;
+        case VK_ESCAPE:
+            if (shift || ctrl || alt) return false;
+            SendMessageW(window_, WM_CLOSE, 0, 0);
+            return true;
+        case VK_RETURN:  // no default button, and Enter does not move the focus
+        case VK_F1:      // no help
+            return true;
+        default:
+            return false;
+    }
+}
+
+void dispatch(const MSG& message) {
+    if (mainWindow.handleKey(message)) return;
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+}
+
+}  // namespace
+
+void openMainWindow() { mainWindow.open(); }
+
+int runMessageLoop() {
+    MSG message{};
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) dispatch(message);
+    return static_cast<int>(message.wParam);
+}
+
+void processPendingMessages() {
+    MSG message{};
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE) && message.message != WM_QUIT) {
+        if (!PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) break;
+        if (message.message == WM_QUIT) {  // arrived between the two looks: leave it queued
+            PostQuitMessage(static_cast<int>(message.wParam));
+            break;
+        }
+        dispatch(message);
+    }
+}
+
+bool mainWindowExists() { return mainWindow.exists(); }
+
+std::string fieldTextGbk(Control field) {
+    const HWND edit = mainWindow.control(field);
+    std::wstring text(static_cast<size_t>(GetWindowTextLengthW(edit)) + 1, L'\0');
+    text.resize(static_cast<size_t>(GetWindowTextW(edit, text.data(), static_cast<int>(text.size()))));
+    return toGbk(text);
+}
+
+void setFieldText(Control field, const std::string& text) {
+    SetWindowTextW(mainWindow.control(field), widen(text).c_str());
+}

@@ -1,0 +1,54 @@
+#pragma once
+// Everything the program asks of the operating system, apart from its own
+// window. The Windows build links platform/win32; the unit tests link a fake
+// that records each call and answers from a scripted desktop.
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+#include "platform/win_types.h"
+
+namespace platform {
+
+// --- Pointer and other applications' windows -------------------------------
+POINT getCursorPos();                          // GetCursorPos; (0, 0) if it fails
+HWND windowFromPoint(POINT screenPoint);       // WindowFromPoint
+void clientToScreen(HWND window, POINT& point);  // ClientToScreen; leaves point as it is if it fails
+void setCursorPos(int32_t x, int32_t y);       // SetCursorPos
+
+struct Desktop {  // the virtual screen, spanning every display
+    int32_t left;
+    int32_t top;
+    int32_t width;
+    int32_t height;
+};
+Desktop virtualDesktop();
+bool mouseButtonsSwapped();  // GetSystemMetrics(SM_SWAPBUTTON)
+
+struct MouseInput {  // one MOUSEINPUT of a SendInput call
+    int32_t dx;
+    int32_t dy;
+    uint32_t flags;
+};
+void sendMouseInput(const MouseInput* inputs, size_t count);  // SendInput
+
+// --- Message boxes, time, memory, process -----------------------------------
+enum class BoxKind {
+    information,  // OK button, no icon, task-modal
+    error,        // OK button, error icon, not task-modal
+};
+// Texts are UTF-8; the platform converts them where it hands them to Windows.
+void messageBox(const std::string& text, const std::string& caption, BoxKind kind);
+
+// A quit request already queued would end a message box's modal loop at once.
+void discardPendingQuit();
+
+uint32_t getTickCount();  // GetTickCount: milliseconds, wraps every 49.7 days
+
+void* allocate(uint64_t bytes);  // from the process heap; nullptr when it cannot be had
+void release(void* block);
+
+[[noreturn]] void exitProcess(int status);  // ExitProcess; no end routines run
+
+}  // namespace platform

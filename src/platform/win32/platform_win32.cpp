@@ -1,0 +1,63 @@
+#include "platform/platform.h"
+
+
+#include "platform/win32/text_win32.h"
+
+namespace platform {
+
+POINT getCursorPos() {
+    POINT point{0, 0};
+    GetCursorPos(&point);
+    return point;
+}
+
+HWND windowFromPoint(POINT screenPoint) { return WindowFromPoint(screenPoint); }
+
+void clientToScreen(HWND window, POINT& point) { ClientToScreen(window, &point); }
+
+void setCursorPos(int32_t x, int32_t y) { SetCursorPos(x, y); }
+
+Desktop virtualDesktop() {
+    return {GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_YVIRTUALSCREEN),
+            GetSystemMetrics(SM_CXVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+}
+
+bool mouseButtonsSwapped() { return GetSystemMetrics(SM_SWAPBUTTON) != 0; }
+
+void sendMouseInput(const MouseInput* inputs, size_t count) {
+    // On the stack: a click sends two inputs and must not allocate between clicks.
+    constexpr size_t kBatch = 8;
+    for (size_t done = 0; done < count;) {
+        INPUT batch[kBatch] = {};
+        const size_t n = count - done < kBatch ? count - done : kBatch;
+        for (size_t i = 0; i < n; ++i) {
+            batch[i].type = INPUT_MOUSE;
+            batch[i].mi.dx = inputs[done + i].dx;
+            batch[i].mi.dy = inputs[done + i].dy;
+            batch[i].mi.dwFlags = inputs[done + i].flags;
+        }
+        SendInput(static_cast<UINT>(n), batch, sizeof(INPUT));
+        done += n;
+    }
+}
+
+void messageBox(const std::string& text, const std::string& caption, BoxKind kind) {
+    const UINT style = kind == BoxKind::information ? MB_OK | MB_TASKMODAL : MB_OK | MB_ICONERROR;
+    MessageBoxW(nullptr, widen(text).c_str(), widen(caption).c_str(), style);
+}
+
+void discardPendingQuit() {
+    MSG message;
+    while (PeekMessageW(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+    }
+}
+
+uint32_t getTickCount() { return GetTickCount(); }
+
+void* allocate(uint64_t bytes) { return HeapAlloc(GetProcessHeap(), 0, static_cast<SIZE_T>(bytes)); }
+
+void release(void* block) { HeapFree(GetProcessHeap(), 0, block); }
+
+void exitProcess(int status) { ExitProcess(static_cast<UINT>(status)); }
+
+}  // namespace platform
