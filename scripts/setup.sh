@@ -9,7 +9,7 @@ packages=(
   g++-mingw-w64-x86-64-posix           # the Windows program
   binutils-mingw-w64-x86-64            # windres for its resources
   wine wine64 fonts-wine               # runs it on Linux
-  xvfb xauth x11-utils xdotool         # a display of the tests' own, and input from outside
+  xvfb xauth x11-utils xdotool        # a display of the tests' own, and input from outside
   fonts-wqy-microhei                   # the Chinese texts
   imagemagick                          # screenshots
 )
