@@ -1,30 +1,21 @@
 #include "core/end_routines.h"
 
-#include <array>
-#include <cstddef>
+#include <algorithm>
+#include <utility>
+#include <vector>
 
 namespace {
-// A fixed table: registering must not allocate, and the program has one routine.
-std::array<EndRoutine, 8> routines{};
-size_t routineCount = 0;
+std::vector<EndRoutine> routines;
 }  // namespace
 
 void registerEndRoutine(EndRoutine routine) {
-    for (size_t i = 0; i < routineCount; ++i) {
-        if (routines[i] == routine) return;
-    }
-    if (routineCount < routines.size()) routines[routineCount++] = routine;
+    if (std::find(routines.begin(), routines.end(), routine) == routines.end()) routines.push_back(routine);
 }
 
 void runEndRoutines() {
-    // Take the table first, so a routine that ends the program cannot run twice.
-    const auto pending = routines;
-    const size_t count = routineCount;
-    discardEndRoutines();
-    for (size_t i = 0; i < count; ++i) pending[i]();
+    // Taken out first, so a routine that ends the program cannot run twice.
+    const std::vector<EndRoutine> pending = std::exchange(routines, {});
+    for (EndRoutine routine : pending) routine();
 }
 
-void discardEndRoutines() {
-    routines.fill(nullptr);
-    routineCount = 0;
-}
+void discardEndRoutines() { routines.clear(); }
