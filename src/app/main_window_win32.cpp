@@ -111,15 +111,15 @@ void MainWindow::open() {
 }
 
 void MainWindow::createControls(HINSTANCE instance) {
-    for (const ControlSpec& spec : kControls) {
-        const ControlClass cls = controlClass(spec.kind);
+    for (const ControlLayout& entry : kControls) {
+        const ControlClass cls = controlClass(entry.kind);
         const HWND child = CreateWindowExW(
-            cls.exStyle, cls.className, widen(spec.text).c_str(), WS_CHILD | WS_VISIBLE | cls.style, spec.x, spec.y,
-            spec.width, spec.height, window_,
-            reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId(spec.control))), instance, nullptr);
+            cls.exStyle, cls.className, widen(entry.text).c_str(), WS_CHILD | WS_VISIBLE | cls.style, entry.x, entry.y,
+            entry.width, entry.height, window_,
+            reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId(entry.control))), instance, nullptr);
         if (child == nullptr) raiseWindowLoadFailure();
         SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
-        if (spec.kind == ControlKind::edit) {
+        if (entry.kind == ControlKind::edit) {
             SendMessageW(child, EM_LIMITTEXT, 0, 0);  // no limit below the platform's own
             SendMessageW(child, EM_SETSEL, 0, 0);
         }

@@ -11,14 +11,14 @@ constexpr int32_t kWindowHeight = 356;
 
 enum class ControlKind { button, label, edit };
 
-struct ControlSpec {
+struct ControlLayout {
     Control control;
     ControlKind kind;
     int32_t x, y, width, height;  // relative to the client area's top-left corner
     const char* text;             // UTF-8
 };
 
-constexpr std::array<ControlSpec, 14> kControls{{
+constexpr std::array<ControlLayout, 14> kControls{{
     {Control::按钮1, ControlKind::button, 16, 16, 66, 38, "取坐标"},
     {Control::按钮2, ControlKind::button, 120, 16, 70, 160, "点击"},
     {Control::标签1, ControlKind::label, 16, 70, 50, 20, "X坐标："},

@@ -63,8 +63,8 @@ System& world() { return state; }
 
 void reset() {
     state = System{};
-    for (const ControlSpec& spec : kControls) {
-        if (spec.kind == ControlKind::edit) state.fields[spec.control] = spec.text;
+    for (const ControlLayout& entry : kControls) {
+        if (entry.kind == ControlKind::edit) state.fields[entry.control] = entry.text;
     }
 }
 
