@@ -1,0 +1,46 @@
+#pragma once
+// The click recorder program as a test uses it: started at a known place, and
+// its log read back as a list of events ("down 10 20", "child up 3 4", ...).
+
+#include <windows.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "support/poll.h"
+#include "support/process.h"
+
+namespace e2e {
+
+class ClickRecorder {
+public:
+    struct Placement {
+        int x, y;           // outer top-left corner on the screen
+        int width, height;  // client area
+    };
+    // Starts the recorder and waits for its window; with `child`, one child
+    // control at that client rectangle. Throws std::runtime_error on failure.
+    explicit ClickRecorder(Placement placement, std::optional<RECT> child = std::nullopt);
+    ClickRecorder(const ClickRecorder&) = delete;
+    ClickRecorder& operator=(const ClickRecorder&) = delete;
+    ~ClickRecorder();
+
+    HWND window() const { return window_; }
+    HWND child() const { return child_; }
+    POINT clientOrigin() const;  // screen position of the client area's top-left pixel
+
+    // Every event logged so far, oldest first.
+    std::vector<std::string> events() const;
+    // The events once there are at least `count` of them, or whatever is there
+    // when `limit` runs out.
+    std::vector<std::string> waitForEvents(size_t count, milliseconds limit) const;
+
+private:
+    std::wstring log_;
+    Process process_;
+    HWND window_ = nullptr;
+    HWND child_ = nullptr;
+};
+
+}  // namespace e2e

@@ -1,0 +1,83 @@
+#include "support/input.h"
+
+#include <vector>
+
+#include "support/desktop.h"
+
+namespace e2e {
+
+namespace {
+
+INPUT keyInput(WORD key, bool release) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = key;
+    input.ki.wScan = static_cast<WORD>(MapVirtualKeyW(key, MAPVK_VK_TO_VSC));
+    input.ki.dwFlags = release ? KEYEVENTF_KEYUP : 0;
+    return input;
+}
+
+// Absolute input coordinates over the virtual desktop that map back to
+// exactly this pixel: the system maps n to floor(n * width / 65536).
+LONG normalized(LONG position, int origin, int size) {
+    return static_cast<LONG>((static_cast<long long>(position) - origin) * 65536 / size + 1);
+}
+
+INPUT mouseInput(POINT screen, DWORD flags) {
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = normalized(screen.x, GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_CXVIRTUALSCREEN));
+    input.mi.dy = normalized(screen.y, GetSystemMetrics(SM_YVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN));
+    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_VIRTUALDESK | flags;
+    return input;
+}
+
+}  // namespace
+
+void pressKey(WORD key, std::initializer_list<WORD> modifiers) {
+    std::vector<INPUT> inputs;
+    for (const WORD modifier : modifiers) inputs.push_back(keyInput(modifier, false));
+    inputs.push_back(keyInput(key, false));
+    inputs.push_back(keyInput(key, true));
+    for (auto modifier = std::rbegin(modifiers); modifier != std::rend(modifiers); ++modifier) {
+        inputs.push_back(keyInput(*modifier, true));
+    }
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+void click(POINT screen, MouseButton button) {
+    const bool left = button == MouseButton::left;
+    INPUT inputs[] = {
+        mouseInput(screen, 0),
+        mouseInput(screen, left ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_RIGHTDOWN),
+        mouseInput(screen, left ? MOUSEEVENTF_LEFTUP : MOUSEEVENTF_RIGHTUP),
+    };
+    SendInput(static_cast<UINT>(std::size(inputs)), inputs, sizeof(INPUT));
+}
+
+bool clickWindow(HWND window) {
+    const POINT target = centre(windowRect(window));
+    if (WindowFromPoint(target) != window) return false;
+    click(target);
+    return true;
+}
+
+POINT cursorPosition() {
+    POINT position{0, 0};
+    GetCursorPos(&position);
+    return position;
+}
+
+bool movePointer(POINT screen, milliseconds limit) {
+    SetCursorPos(screen.x, screen.y);
+    // Right after a move the system may still report the old position for a
+    // moment.
+    return waitUntil(
+        [&] {
+            const POINT now = cursorPosition();
+            return now.x == screen.x && now.y == screen.y;
+        },
+        limit);
+}
+
+}  // namespace e2e

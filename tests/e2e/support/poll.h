@@ -1,0 +1,48 @@
+#pragma once
+// Waiting for another process to get somewhere: poll a condition until it
+// holds or a time limit runs out. Never a bare sleep.
+
+#include <windows.h>
+
+#include <chrono>
+
+namespace e2e {
+
+using std::chrono::milliseconds;
+using namespace std::chrono_literals;
+
+// Long enough for anything a healthy program does at once under Wine.
+inline constexpr milliseconds kPromptly = 3s;
+
+// Polls `condition` until it returns true; false if `limit` ran out first.
+template <typename Condition>
+bool waitUntil(Condition condition, milliseconds limit) {
+    const auto deadline = std::chrono::steady_clock::now() + limit;
+    for (;;) {
+        if (condition()) return true;
+        if (std::chrono::steady_clock::now() >= deadline) return false;
+        Sleep(5);
+    }
+}
+
+// Reads a value until `accept` takes it or `limit` runs out, and returns the
+// last value read either way, so a failed expectation shows what was there.
+template <typename Read, typename Accept>
+auto waitForValue(Read read, Accept accept, milliseconds limit) -> decltype(read()) {
+    auto value = read();
+    waitUntil(
+        [&] {
+            value = read();
+            return accept(value);
+        },
+        limit);
+    return value;
+}
+
+// Reads until the value equals `expected`; returns the last value read.
+template <typename Read, typename Value>
+auto waitForEqual(Read read, const Value& expected, milliseconds limit) -> decltype(read()) {
+    return waitForValue(read, [&](const auto& value) { return value == expected; }, limit);
+}
+
+}  // namespace e2e
