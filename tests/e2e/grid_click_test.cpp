@@ -1,0 +1,201 @@
+// Click runs on another program's window: after a real capture, 点击 clicks
+// the target's client origin and then every grid point column by column, each
+// exactly on its point, and the pointer comes back every time.
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "support/click_recorder.h"
+#include "support/desktop.h"
+#include "support/input.h"
+#include "support/vostrel.h"
+
+namespace {
+
+using namespace e2e;
+using namespace std::chrono_literals;
+
+constexpr int 按钮1 = 369176450;
+constexpr int 按钮2 = 369177861;
+constexpr int 编辑框3 = 369177879;
+constexpr int 编辑框4 = 369177877;
+constexpr int 编辑框5 = 369177927;
+constexpr int 编辑框6 = 369177925;
+
+constexpr auto kCaptureWait = 3000ms;
+
+// Wide enough for the default 7 x 5 grid, and above the centred Vostrel
+// window and its message boxes, so no click can land on those.
+constexpr ClickRecorder::Placement kTarget{40, 40, 1000, 220};
+// Bare desktop: where the pointer rests while a run starts from the keyboard.
+constexpr POINT kRestingPoint{1100, 950};
+
+const std::string kDone = "抢班完成";
+
+struct Grid {
+    POINT first;  // client point captured
+    std::string xSpacing, ySpacing, xCount, yCount;
+};
+
+// "down x y" and "up x y" for every click of one run, in order: the client
+// origin, then all rows of the first column, then the next column.
+std::vector<std::string> expectedEvents(POINT first, int xSpacing, int ySpacing, int columns, int rows) {
+    std::vector<std::string> events;
+    auto click = [&](int x, int y) {
+        events.push_back("down " + std::to_string(x) + " " + std::to_string(y));
+        events.push_back("up " + std::to_string(x) + " " + std::to_string(y));
+    };
+    click(0, 0);
+    for (int i = 0; i < columns; ++i) {
+        for (int j = 0; j < rows; ++j) click(first.x + i * xSpacing, first.y + j * ySpacing);
+    }
+    return events;
+}
+
+class GridClick : public testing::Test {
+protected:
+    void SetUp() override { target = std::make_unique<ClickRecorder>(kTarget); }
+
+    POINT onTarget(POINT client) const {
+        const POINT origin = target->clientOrigin();
+        return {origin.x + client.x, origin.y + client.y};
+    }
+
+    void waitUntilEnabled() const {
+        ASSERT_TRUE(waitUntil([&] { return IsWindowEnabled(app.window()) != FALSE; }, kPromptly));
+    }
+
+    // A capture through the window, as a user makes it: the parameters typed,
+    // 取坐标 pressed, the pointer put on the first grid point of the target.
+    void capture(const Grid& grid) {
+        app.setText(编辑框3, grid.xSpacing);
+        app.setText(编辑框4, grid.ySpacing);
+        app.setText(编辑框5, grid.xCount);
+        app.setText(编辑框6, grid.yCount);
+        ASSERT_EQ(app.waitForFocus(按钮1), 按钮1);
+        pressKey(VK_SPACE);
+        ASSERT_TRUE(movePointer(onTarget(grid.first)));
+        const auto box = app.waitForMessageBox(kCaptureWait + kPromptly);
+        ASSERT_TRUE(box.has_value());
+        ASSERT_EQ(box->text, "已经取到坐标");
+        dismissMessageBox(box->window);
+        waitUntilEnabled();
+        // The box gives the focus back to 取坐标; the runs start from 点击.
+        pressKey(VK_TAB);
+        ASSERT_EQ(app.waitForFocus(按钮2), 按钮2);
+    }
+
+    // One run started with Space on the focused 点击, the pointer resting on
+    // bare desktop; returns the events the target logged for it, and checks the
+    // box that ends the run and the pointer's return.
+    std::vector<std::string> run(size_t expectedEventCount) {
+        const size_t before = target->events().size();
+        EXPECT_TRUE(movePointer(kRestingPoint));
+        pressKey(VK_SPACE);
+        const auto box = app.waitForMessageBox(kPromptly);
+        EXPECT_TRUE(box.has_value());
+        if (!box) return {};
+        EXPECT_EQ(box->caption, "信息：");
+        EXPECT_EQ(box->text, kDone);
+        EXPECT_FALSE(IsWindowEnabled(app.window())) << "the box is task-modal";
+        // Every click was injected before the box opened; allow the target to
+        // catch up with its queue, then look for anything extra.
+        auto events = target->waitForEvents(before + expectedEventCount, kPromptly);
+        const POINT back = waitForValue([] { return cursorPosition(); },
+                                        [](POINT p) { return p.x == kRestingPoint.x && p.y == kRestingPoint.y; },
+                                        kPromptly);
+        EXPECT_TRUE(back.x == kRestingPoint.x && back.y == kRestingPoint.y)
+            << "pointer at (" << back.x << ", " << back.y << ")";
+        dismissMessageBox(box->window);
+        waitUntilEnabled();
+        return {events.begin() + static_cast<std::ptrdiff_t>(before), events.end()};
+    }
+
+    std::unique_ptr<ClickRecorder> target;
+    Vostrel app;
+};
+
+TEST_F(GridClick, ClicksTheOriginThenEveryPointColumnByColumn) {
+    capture({{30, 40}, "100", "33", "2", "3"});
+    const auto expected = expectedEvents({30, 40}, 100, 33, 2, 3);
+    EXPECT_EQ(run(expected.size()), expected);
+    EXPECT_EQ(target->events(), expected) << "nothing else reaches the target";
+}
+
+TEST_F(GridClick, OneByOneGridClicksTheOriginAndTheCapturedPoint) {
+    capture({{321, 123}, "150", "33", "1", "1"});
+    EXPECT_EQ(run(4), (std::vector<std::string>{"down 0 0", "up 0 0", "down 321 123", "up 321 123"}));
+}
+
+TEST_F(GridClick, NegativeSpacingClicksLeftAndUpFromTheFirstPoint) {
+    capture({{700, 150}, "-200", "-60", "3", "2"});
+    const auto expected = expectedEvents({700, 150}, -200, -60, 3, 2);
+    EXPECT_EQ(run(expected.size()), expected);
+}
+
+// The client origin is looked up for every click: a target that moved
+// between two runs is clicked where it now is.
+TEST_F(GridClick, ASecondRunFollowsTheTargetAfterItMoved) {
+    capture({{50, 60}, "120", "40", "3", "2"});
+    const auto expected = expectedEvents({50, 60}, 120, 40, 3, 2);
+    EXPECT_EQ(run(expected.size()), expected);
+
+    const RECT before = windowRect(target->window());
+    const POINT originBefore = target->clientOrigin();
+    SetWindowPos(target->window(), nullptr, before.left + 37, before.top + 290, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ASSERT_TRUE(waitUntil([&] { return target->clientOrigin().y == originBefore.y + 290; }, kPromptly));
+    EXPECT_EQ(run(expected.size()), expected);
+}
+
+// 50 presses of 点击 on the default grid, back to back: every click of every
+// run lands on its point, and nothing is lost or added.
+TEST_F(GridClick, FiftyRunsOfTheDefaultGridLoseNoClick) {
+    capture({{10, 20}, "150", "33", "7", "5"});
+    const auto expected = expectedEvents({10, 20}, 150, 33, 7, 5);
+    constexpr int kRuns = 50;
+    int exactRuns = 0;
+    for (int r = 0; r < kRuns; ++r) {
+        const auto events = run(expected.size());
+        if (events == expected) {
+            ++exactRuns;
+        } else {
+            ADD_FAILURE() << "run " << r + 1 << " logged " << events.size() << " events, not exactly the "
+                          << expected.size() << " expected";
+        }
+    }
+    EXPECT_EQ(exactRuns, kRuns);
+}
+
+// Before any capture there is no target and no grid: one click, at the top
+// left corner of the screen.
+TEST(GridClickBeforeCapture, ClicksOnceAtTheScreenOrigin) {
+    // The target's client area covers the screen's top-left corner.
+    ClickRecorder target({0, 0, 300, 200});
+    const POINT origin = target.clientOrigin();
+    const RECT outer = windowRect(target.window());
+    SetWindowPos(target.window(), nullptr, outer.left - origin.x, outer.top - origin.y, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ASSERT_TRUE(waitUntil([&] {
+        const POINT now = target.clientOrigin();
+        return now.x == 0 && now.y == 0;
+    }, kPromptly));
+
+    Vostrel app;
+    ASSERT_TRUE(movePointer(kRestingPoint));
+    ASSERT_TRUE(clickWindow(app.control(按钮2)));
+    const auto box = app.waitForMessageBox(kPromptly);
+    ASSERT_TRUE(box.has_value());
+    EXPECT_EQ(box->text, kDone);
+    EXPECT_EQ(target.waitForEvents(2, kPromptly), (std::vector<std::string>{"down 0 0", "up 0 0"}));
+    dismissMessageBox(box->window);
+    pressKey(VK_ESCAPE);
+    EXPECT_EQ(app.waitForExit(kPromptly), std::optional<DWORD>(0));
+}
+
+}  // namespace
