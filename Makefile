@@ -35,7 +35,7 @@ run: build
 	  WINEPREFIX=$(RUN_PREFIX) $(WINE_ENV) wine build/windows/vostrel.exe; \
 	else \
 	  scripts/wine-prefix.sh $(TEST_PREFIX) test && \
-	  WINEPREFIX=$(TEST_PREFIX) $(WINE_ENV) scripts/with-display.sh scripts/demo.sh; \
+	  WINEPREFIX=$(TEST_PREFIX) $(WINE_ENV) scripts/with-display.sh wine build/windows/vostrel_demo.exe $(CURDIR)/build/demo.png; \
 	fi
 
 screenshot: build
@@ -44,3 +44,7 @@ screenshot: build
 
 clean:
 	rm -rf build
+
+bench: build
+	@scripts/wine-prefix.sh $(TEST_PREFIX) test
+	WINEPREFIX=$(TEST_PREFIX) $(WINE_ENV) scripts/with-display.sh wine build/windows/click_bench.exe $(RUNS)
