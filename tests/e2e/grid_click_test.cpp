@@ -32,7 +32,7 @@ constexpr auto kCaptureWait = 3000ms;
 // Wide enough for the default 7 x 5 grid, and above the centred Vostrel
 // window and its message boxes, so no click can land on those.
 constexpr ClickRecorder::Placement kTarget{40, 40, 1000, 220};
-// Bare desktop: where the pointer rests while a run starts from the keyboard.
+// Bare desktop: where the pointer rests before a test starts.
 constexpr POINT kRestingPoint{1100, 950};
 
 const std::string kDone = "抢班完成";
@@ -59,7 +59,10 @@ std::vector<std::string> expectedEvents(POINT first, int xSpacing, int ySpacing,
 
 class GridClick : public testing::Test {
 protected:
-    void SetUp() override { target = std::make_unique<ClickRecorder>(kTarget); }
+    void SetUp() override {
+        target = std::make_unique<ClickRecorder>(kTarget);
+        ASSERT_TRUE(movePointer(kRestingPoint));
+    }
 
     POINT onTarget(POINT client) const {
         const POINT origin = target->clientOrigin();
@@ -85,18 +88,17 @@ protected:
         ASSERT_EQ(box->text, "已经取到坐标");
         dismissMessageBox(box->window);
         waitUntilEnabled();
-        // The box gives the focus back to 取坐标; the runs start from 点击.
-        pressKey(VK_TAB);
-        ASSERT_EQ(app.waitForFocus(按钮2), 按钮2);
     }
 
-    // One run started with Space on the focused 点击, the pointer resting on
-    // bare desktop; returns the events the target logged for it, and checks the
-    // box that ends the run and the pointer's return.
+    // One run started by a click on 点击; returns the events the target logged
+    // for it, and checks the box that ends the run and that the pointer came
+    // back to the button after every click. (The mouse, not the keyboard:
+    // under Wine without a window manager, the keyboard focus after a message
+    // box is not reliably back in the window.)
     std::vector<std::string> run(size_t expectedEventCount) {
         const size_t before = target->events().size();
-        EXPECT_TRUE(movePointer(kRestingPoint));
-        pressKey(VK_SPACE);
+        const POINT home = centre(windowRect(app.control(按钮2)));
+        EXPECT_TRUE(clickWindow(app.control(按钮2)));
         const auto box = app.waitForMessageBox(kPromptly);
         EXPECT_TRUE(box.has_value());
         if (!box) return {};
@@ -107,10 +109,9 @@ protected:
         // catch up with its queue, then look for anything extra.
         auto events = target->waitForEvents(before + expectedEventCount, kPromptly);
         const POINT back = waitForValue([] { return cursorPosition(); },
-                                        [](POINT p) { return p.x == kRestingPoint.x && p.y == kRestingPoint.y; },
-                                        kPromptly);
-        EXPECT_TRUE(back.x == kRestingPoint.x && back.y == kRestingPoint.y)
-            << "pointer at (" << back.x << ", " << back.y << ")";
+                                        [&](POINT p) { return p.x == home.x && p.y == home.y; }, kPromptly);
+        EXPECT_TRUE(back.x == home.x && back.y == home.y)
+            << "pointer at (" << back.x << ", " << back.y << "), not back on 点击";
         dismissMessageBox(box->window);
         waitUntilEnabled();
         return {events.begin() + static_cast<std::ptrdiff_t>(before), events.end()};
@@ -147,9 +148,13 @@ TEST_F(GridClick, ASecondRunFollowsTheTargetAfterItMoved) {
 
     const RECT before = windowRect(target->window());
     const POINT originBefore = target->clientOrigin();
-    SetWindowPos(target->window(), nullptr, before.left + 37, before.top + 290, 0, 0,
+    // Still clear of Vostrel's buttons, which the runs are started from.
+    SetWindowPos(target->window(), nullptr, before.left + 150, before.top + 50, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    ASSERT_TRUE(waitUntil([&] { return target->clientOrigin().y == originBefore.y + 290; }, kPromptly));
+    ASSERT_TRUE(waitUntil([&] {
+        const POINT now = target->clientOrigin();
+        return now.x == originBefore.x + 150 && now.y == originBefore.y + 50;
+    }, kPromptly));
     EXPECT_EQ(run(expected.size()), expected);
 }
 
@@ -187,14 +192,13 @@ TEST(GridClickBeforeCapture, ClicksOnceAtTheScreenOrigin) {
     }, kPromptly));
 
     Vostrel app;
-    ASSERT_TRUE(movePointer(kRestingPoint));
     ASSERT_TRUE(clickWindow(app.control(按钮2)));
     const auto box = app.waitForMessageBox(kPromptly);
     ASSERT_TRUE(box.has_value());
     EXPECT_EQ(box->text, kDone);
     EXPECT_EQ(target.waitForEvents(2, kPromptly), (std::vector<std::string>{"down 0 0", "up 0 0"}));
     dismissMessageBox(box->window);
-    pressKey(VK_ESCAPE);
+    PostMessageW(app.window(), WM_CLOSE, 0, 0);
     EXPECT_EQ(app.waitForExit(kPromptly), std::optional<DWORD>(0));
 }
 
