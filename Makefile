@@ -35,7 +35,8 @@ run: build
 	  WINEPREFIX=$(RUN_PREFIX) $(WINE_ENV) wine build/windows/vostrel.exe; \
 	else \
 	  scripts/wine-prefix.sh $(TEST_PREFIX) test && \
-	  WINEPREFIX=$(TEST_PREFIX) $(WINE_ENV) scripts/with-display.sh wine build/windows/vostrel_demo.exe $(CURDIR)/build/demo.png; \
+	  WINEPREFIX=$(TEST_PREFIX) $(WINE_ENV) scripts/with-display.sh wine build/windows/vostrel_demo.exe $(CURDIR)/build/demo.bmp && \
+	  convert build/demo.bmp build/demo.png && echo "saved build/demo.png"; \
 	fi
 
 screenshot: build

@@ -2,12 +2,14 @@
 // first point of a 3 x 2 grid on the click recorder window, runs the clicks,
 // and prints what the recorder received.
 //
-// Usage: vostrel_demo SCREENSHOT.png    (a Unix path; taken with ImageMagick)
+// Usage: vostrel_demo SCREENSHOT.bmp    (a Unix path)
 
 #include <windows.h>
 
 #include <cstdio>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "support/click_recorder.h"
 #include "support/input.h"
@@ -21,19 +23,58 @@ constexpr int kButton1 = 369176450, kButton2 = 369177861;
 constexpr int kOriginX = 369177866, kOriginY = 369177868;
 constexpr int kXSpacing = 369177879, kYSpacing = 369177877, kXCount = 369177927, kYCount = 369177925;
 
-// Starts a Unix program (Wine runs them directly) and waits for it.
-void runUnix(const wchar_t* program, std::wstring commandLine) {
-    STARTUPINFOW startup{};
-    startup.cb = sizeof(startup);
-    PROCESS_INFORMATION process{};
-    if (!CreateProcessW(program, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                        &process)) {
-        std::printf("could not start %ls\n", program);
-        return;
-    }
-    WaitForSingleObject(process.hProcess, 30000);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
+struct Screen {
+    BITMAPINFOHEADER info{};
+    std::vector<char> pixels;
+};
+
+// What the screen shows now, as 24-bit bottom-up rows.
+Screen captureScreen() {
+    const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
+    const HDC screen = GetDC(nullptr);
+    const HDC memory = CreateCompatibleDC(screen);
+    const HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+    const HGDIOBJ previous = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, width, height, screen, 0, 0, SRCCOPY);
+    SelectObject(memory, previous);
+
+    Screen shot;
+    shot.info.biSize = sizeof(shot.info);
+    shot.info.biWidth = width;
+    shot.info.biHeight = height;
+    shot.info.biPlanes = 1;
+    shot.info.biBitCount = 24;
+    shot.info.biCompression = BI_RGB;
+    const size_t rowBytes = (static_cast<size_t>(width) * 3 + 3) & ~size_t{3};
+    shot.pixels.resize(rowBytes * static_cast<size_t>(height));
+    GetDIBits(memory, bitmap, 0, static_cast<UINT>(height), shot.pixels.data(),
+              reinterpret_cast<BITMAPINFO*>(&shot.info), DIB_RGB_COLORS);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return shot;
+}
+
+// Saves the screen as a BMP file once it has finished painting (two looks in a row agree).
+bool saveScreen(const std::wstring& path) {
+    Screen shot = captureScreen();
+    e2e::waitUntil([&] {
+        Screen again = captureScreen();
+        const bool settled = again.pixels == shot.pixels;
+        shot = std::move(again);
+        return settled;
+    }, e2e::kPromptly);
+
+    BITMAPFILEHEADER header{};
+    header.bfType = 0x4D42;  // "BM"
+    header.bfOffBits = sizeof(header) + sizeof(shot.info);
+    header.bfSize = header.bfOffBits + static_cast<DWORD>(shot.pixels.size());
+    FILE* file = _wfopen(path.c_str(), L"wb");
+    if (file == nullptr) return false;
+    std::fwrite(&header, sizeof(header), 1, file);
+    std::fwrite(&shot.info, sizeof(shot.info), 1, file);
+    std::fwrite(shot.pixels.data(), 1, shot.pixels.size(), file);
+    return std::fclose(file) == 0;
 }
 
 bool fail(const char* what) {
@@ -69,8 +110,7 @@ bool demo(const std::string& screenshot) {
     box = vostrel.waitForMessageBox(5000ms);
     if (!box) return fail("no box after the click run");
     std::printf("box \"%s\": %s\n", box->caption.c_str(), box->text.c_str());
-    runUnix(L"Z:\\usr\\bin\\import", L"import -window root " + wide(screenshot));
-    std::printf("screenshot: %s\n", screenshot.c_str());
+    if (!saveScreen(windowsPath(screenshot))) std::printf("could not save the screen to %s\n", screenshot.c_str());
     dismissMessageBox(box->window);
 
     std::printf("the recorder received, in client coordinates:\n");
@@ -80,9 +120,12 @@ bool demo(const std::string& screenshot) {
     const POINT end = cursorPosition();
     std::printf("pointer after the run: (%ld, %ld), where it was when 点击 was clicked\n", end.x, end.y);
 
-    pressKey(VK_ESCAPE);
+    const auto closeButton = captionButton(vostrel.window(), HTCLOSE);
+    if (!closeButton) return fail("no close button");
+    click(*closeButton);
     const auto status = vostrel.waitForExit(kPromptly);
-    std::printf("Esc closed Vostrel; exit status %lu\n", status ? *status : 999ul);
+    if (!status) return fail("Vostrel did not end");
+    std::printf("closed Vostrel with its close button; exit status %lu\n", *status);
     return true;
 }
 
@@ -90,7 +133,7 @@ bool demo(const std::string& screenshot) {
 
 int main(int argc, char** argv) {
     try {
-        return demo(argc > 1 ? argv[1] : "/tmp/vostrel-demo.png") ? 0 : 1;
+        return demo(argc > 1 ? argv[1] : "/tmp/vostrel-demo.bmp") ? 0 : 1;
     } catch (const std::exception& error) {
         std::printf("demo failed: %s\n", error.what());
         return 1;
