@@ -12,16 +12,13 @@
 #include <vector>
 
 #include "support/click_recorder.h"
+#include "support/controls.h"
 #include "support/input.h"
 #include "support/poll.h"
 #include "support/text.h"
 #include "support/vostrel.h"
 
 namespace {
-
-constexpr int kButton1 = 369176450, kButton2 = 369177861;
-constexpr int kOriginX = 369177866, kOriginY = 369177868;
-constexpr int kXSpacing = 369177879, kYSpacing = 369177877, kXCount = 369177927, kYCount = 369177925;
 
 struct Screen {
     BITMAPINFOHEADER info{};
@@ -87,13 +84,13 @@ bool demo(const std::string& screenshot) {
     // Beside Vostrel's centred window, so no click lands on Vostrel itself.
     ClickRecorder recorder({20, 40, 480, 280});
     Vostrel vostrel;
-    vostrel.setText(kXSpacing, "150");
-    vostrel.setText(kYSpacing, "100");
-    vostrel.setText(kXCount, "3");
-    vostrel.setText(kYCount, "2");
+    vostrel.setText(编辑框3, "150");
+    vostrel.setText(编辑框4, "100");
+    vostrel.setText(编辑框5, "3");
+    vostrel.setText(编辑框6, "2");
     std::printf("grid: 3 columns 150 px apart, 2 rows 100 px apart\n");
 
-    clickWindow(vostrel.control(kButton1));  // 取坐标
+    clickWindow(vostrel.control(按钮1));  // 取坐标
     const POINT client = recorder.clientOrigin();
     const POINT first{client.x + 60, client.y + 60};
     movePointer(first);
@@ -101,12 +98,12 @@ bool demo(const std::string& screenshot) {
     auto box = vostrel.waitForMessageBox(5000ms);
     if (!box) return fail("no box after the capture");
     std::printf("box \"%s\": %s; fields show (%s, %s)\n", box->caption.c_str(), box->text.c_str(),
-                vostrel.text(kOriginX).c_str(), vostrel.text(kOriginY).c_str());
+                vostrel.text(编辑框1).c_str(), vostrel.text(编辑框2).c_str());
     dismissMessageBox(box->window);
 
     // The box re-enables the window as it goes; a click before that is lost.
     waitUntil([&] { return IsWindowEnabled(vostrel.window()) != FALSE; }, kPromptly);
-    clickWindow(vostrel.control(kButton2));  // 点击
+    clickWindow(vostrel.control(按钮2));  // 点击
     box = vostrel.waitForMessageBox(5000ms);
     if (!box) return fail("no box after the click run");
     std::printf("box \"%s\": %s\n", box->caption.c_str(), box->text.c_str());

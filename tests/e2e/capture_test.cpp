@@ -12,6 +12,7 @@
 #include <string>
 
 #include "support/click_recorder.h"
+#include "support/controls.h"
 #include "support/desktop.h"
 #include "support/input.h"
 #include "support/vostrel.h"
@@ -20,15 +21,6 @@ namespace {
 
 using namespace e2e;
 using namespace std::chrono_literals;
-
-constexpr int 按钮1 = 369176450;
-constexpr int 按钮2 = 369177861;
-constexpr int 编辑框1 = 369177866;
-constexpr int 编辑框2 = 369177868;
-constexpr int 编辑框3 = 369177879;
-constexpr int 编辑框4 = 369177877;
-constexpr int 编辑框5 = 369177927;
-constexpr int 编辑框6 = 369177925;
 
 // The capture waits this long before it reads the pointer.
 constexpr auto kWait = 3000ms;

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "support/click_recorder.h"
+#include "support/controls.h"
 #include "support/desktop.h"
 #include "support/input.h"
 #include "support/vostrel.h"
@@ -18,15 +19,6 @@
 namespace {
 
 using namespace e2e;
-
-constexpr int 按钮1 = 369176450;
-constexpr int 按钮2 = 369177861;
-constexpr int 编辑框1 = 369177866;
-constexpr int 编辑框2 = 369177868;
-constexpr int 编辑框3 = 369177879;
-constexpr int 编辑框4 = 369177877;
-constexpr int 编辑框5 = 369177927;
-constexpr int 编辑框6 = 369177925;
 
 // The order in which Tab visits the controls, and Shift+Tab in reverse.
 const std::vector<int> kFocusCycle{按钮1, 按钮2, 编辑框1, 编辑框2, 编辑框3, 编辑框4, 编辑框5, 编辑框6};
