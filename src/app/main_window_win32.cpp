@@ -3,6 +3,7 @@
 // rely on.
 
 #include <algorithm>
+#include <iterator>
 
 #include "app/main_window.h"
 #include "app/window_layout.h"
