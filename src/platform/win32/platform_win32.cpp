@@ -42,11 +42,13 @@ void sendMouseInput(const MouseInput* inputs, size_t count) {
 }
 
 void messageBox(const std::string& text, const std::string& caption, BoxKind kind) {
-    const UINT style = kind == BoxKind::information ? MB_OK | MB_TASKMODAL : MB_OK | MB_ICONERROR;
+    const bool taskModal = kind == BoxKind::information;
+    const UINT style = taskModal ? MB_OK | MB_TASKMODAL : MB_OK | MB_ICONERROR;
     // A task-modal box keeps the program's windows disabled until it has gone,
     // so the system hands the activation to some other application as it
-    // closes. Give it back to the window the user was working in.
-    const HWND active = GetActiveWindow();
+    // closes. Give it back to the window the user was working in. (After the
+    // error box the process ends; nothing to give back.)
+    const HWND active = taskModal ? GetActiveWindow() : nullptr;
     MessageBoxW(nullptr, widen(text).c_str(), widen(caption).c_str(), style);
     if (active != nullptr && IsWindow(active)) SetForegroundWindow(active);
 }
