@@ -1,6 +1,6 @@
 // The Windows entry point.
 
-#include "app/start_program.h"
+#include "program/start_program.h"
 #include "core/end_routines.h"
 #include "platform/win_types.h"
 

@@ -7,8 +7,6 @@
 
 #include "app/main_window.h"
 #include "app/window_layout.h"
-#include "commands/capture.h"
-#include "commands/grid_click.h"
 #include "core/fatal_error.h"
 #include "platform/win32/text_win32.h"
 
@@ -42,7 +40,7 @@ ControlClass controlClass(ControlKind kind) {
 
 class MainWindow {
 public:
-    void open();
+    void open(const MainWindowEvents& events);
     bool exists() const { return window_ != nullptr; }
     HWND control(Control c) const { return GetDlgItem(window_, controlId(c)); }
     // The window's own keys, seen before the focused control; true when handled.
@@ -51,9 +49,12 @@ public:
 private:
     static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
+    void loadIcons(HINSTANCE instance);
     void registerClass(HINSTANCE instance);
     void createControls(HINSTANCE instance);
-    void onCreated() {}
+    static void raise(void (*handler)()) {
+        if (handler != nullptr) handler();
+    }
     void onCommand(HWND from, WORD notification);
     void onActivate(WORD state);
     void onSetFocus();
@@ -64,9 +65,18 @@ private:
     HWND window_ = nullptr;
     HWND lastFocus_ = nullptr;  // where the focus goes back when the window is activated
     HFONT font_ = nullptr;
+    HICON largeIcon_ = nullptr;
+    HICON smallIcon_ = nullptr;
+    MainWindowEvents events_{};
 };
 
 MainWindow mainWindow;
+
+// Shared (not copied) by the class and the window, for the life of the process.
+void MainWindow::loadIcons(HINSTANCE instance) {
+    largeIcon_ = static_cast<HICON>(LoadImageW(instance, L"DEFAULT_ICON", IMAGE_ICON, 32, 32, LR_SHARED));
+    smallIcon_ = static_cast<HICON>(LoadImageW(instance, L"DEFAULT_ICON", IMAGE_ICON, 16, 16, LR_SHARED));
+}
 
 void MainWindow::registerClass(HINSTANCE instance) {
     WNDCLASSEXW windowClass{};
@@ -75,8 +85,8 @@ void MainWindow::registerClass(HINSTANCE instance) {
     windowClass.style = CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS;
     windowClass.lpfnWndProc = procedure;
     windowClass.hInstance = instance;
-    windowClass.hIcon = static_cast<HICON>(LoadImageW(instance, L"DEFAULT_ICON", IMAGE_ICON, 32, 32, 0));
-    windowClass.hIconSm = static_cast<HICON>(LoadImageW(instance, L"DEFAULT_ICON", IMAGE_ICON, 16, 16, 0));
+    windowClass.hIcon = largeIcon_;
+    windowClass.hIconSm = smallIcon_;
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     // Hollow: the window paints its own background (onEraseBackground).
     windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
@@ -84,8 +94,10 @@ void MainWindow::registerClass(HINSTANCE instance) {
     RegisterClassExW(&windowClass);
 }
 
-void MainWindow::open() {
+void MainWindow::open(const MainWindowEvents& events) {
+    events_ = events;
     const HINSTANCE instance = GetModuleHandleW(nullptr);
+    loadIcons(instance);
     registerClass(instance);
     font_ = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
     // Halves rounded toward zero, as integer division does.
@@ -100,13 +112,11 @@ void MainWindow::open() {
     if (outer.right - outer.left != kWindowWidth || outer.bottom - outer.top != kWindowHeight) {
         SetWindowPos(window_, nullptr, 0, 0, kWindowWidth, kWindowHeight, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
-    SendMessageW(window_, WM_SETICON, ICON_BIG,
-                 reinterpret_cast<LPARAM>(LoadImageW(instance, L"DEFAULT_ICON", IMAGE_ICON, 32, 32, 0)));
-    SendMessageW(window_, WM_SETICON, ICON_SMALL,
-                 reinterpret_cast<LPARAM>(LoadImageW(instance, L"DEFAULT_ICON", IMAGE_ICON, 16, 16, 0)));
+    SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(largeIcon_));
+    SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_));
     SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
     createControls(instance);
-    onCreated();
+    raise(events_.created);
     ShowWindow(window_, SW_SHOWNORMAL);
     UpdateWindow(window_);
 }
@@ -177,9 +187,9 @@ void MainWindow::onCommand(HWND from, WORD notification) {
     if (notification != BN_CLICKED || fatalErrorRaised()) return;
     // The identifiers do not fit WM_COMMAND's 16-bit id, so tell the buttons apart by handle.
     if (from == control(Control::按钮1)) {
-        captureOrigin();
+        raise(events_.按钮1Clicked);
     } else if (from == control(Control::按钮2)) {
-        clickGrid();
+        raise(events_.按钮2Clicked);
     }
 }
 
@@ -258,7 +268,7 @@ void dispatch(const MSG& message) {
 
 }  // namespace
 
-void openMainWindow() { mainWindow.open(); }
+void openMainWindow(const MainWindowEvents& events) { mainWindow.open(events); }
 
 int runMessageLoop() {
     MSG message{};

@@ -4,14 +4,10 @@
 #include <climits>
 #include <cstdint>
 
+#include "fake/fake_system.h"
 #include "pointer/absolute_position.h"
 
 namespace {
-
-// Where Windows puts the pointer for a normalized coordinate on this axis.
-int64_t pixelOf(int32_t normalized, int32_t start, int32_t extent) {
-    return start + static_cast<int64_t>(normalized) * extent / 65536;
-}
 
 TEST(AbsolutePositionTest, MapsBackToThePixelClampedToTheDesktop) {
     struct Case {
@@ -43,7 +39,7 @@ TEST(AbsolutePositionTest, MapsBackToThePixelClampedToTheDesktop) {
         const int32_t n = normalizedCoordinate(c.pixel, c.start, c.extent);
         EXPECT_GE(n, 0);
         EXPECT_LE(n, 65535);
-        EXPECT_EQ(pixelOf(n, c.start, c.extent), c.lands);
+        EXPECT_EQ(fake::pixelOf(n, c.start, c.extent), c.lands);
     }
 }
 
@@ -53,7 +49,7 @@ TEST(AbsolutePositionTest, EveryPixelOfCommonWidthsIsReachedExactly) {
             for (int32_t offset = 0; offset < extent; ++offset) {
                 const int32_t pixel = start + offset;
                 const int32_t n = normalizedCoordinate(pixel, start, extent);
-                ASSERT_TRUE(n >= 0 && n <= 65535 && pixelOf(n, start, extent) == pixel)
+                ASSERT_TRUE(n >= 0 && n <= 65535 && fake::pixelOf(n, start, extent) == pixel)
                     << "pixel " << pixel << " on [" << start << ", +" << extent << ") gives " << n;
             }
         }

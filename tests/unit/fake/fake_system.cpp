@@ -42,11 +42,6 @@ std::string flagNames(uint32_t flags) {
     return names;
 }
 
-// Windows' own mapping of a normalized coordinate onto an axis of the desktop.
-int32_t pixelOf(int32_t normalized, int32_t start, int32_t extent) {
-    return static_cast<int32_t>(start + static_cast<int64_t>(normalized) * extent / 65536);
-}
-
 int32_t add(int32_t a, int32_t b) {
     return static_cast<int32_t>(static_cast<uint32_t>(a) + static_cast<uint32_t>(b));
 }
@@ -73,6 +68,14 @@ HWND handle(uintptr_t id) { return reinterpret_cast<HWND>(id); }
 HWND addWindow(uintptr_t id, POINT clientOrigin) {
     state.windows[handle(id)] = Window{clientOrigin};
     return handle(id);
+}
+
+void clickButton(Control button) {
+    const MainWindowEvents& events = state.windowEvents;
+    void (*handler)() = button == Control::按钮1 ? events.按钮1Clicked
+                        : button == Control::按钮2 ? events.按钮2Clicked
+                                                   : nullptr;
+    if (handler != nullptr) handler();
 }
 
 void closeMainWindow() {
@@ -180,8 +183,8 @@ void sendMouseInput(const MouseInput* inputs, size_t count) {
         const MouseInput& input = inputs[i];
         if ((input.flags & MOUSEEVENTF_MOVE) != 0) {
             if ((input.flags & MOUSEEVENTF_ABSOLUTE) != 0) {
-                state.pointer = {fake::pixelOf(input.dx, state.desktop.left, state.desktop.width),
-                                 fake::pixelOf(input.dy, state.desktop.top, state.desktop.height)};
+                state.pointer = {static_cast<int32_t>(fake::pixelOf(input.dx, state.desktop.left, state.desktop.width)),
+                                 static_cast<int32_t>(fake::pixelOf(input.dy, state.desktop.top, state.desktop.height))};
             } else {
                 state.pointer = {fake::add(state.pointer.x, input.dx), fake::add(state.pointer.y, input.dy)};
             }
@@ -253,8 +256,9 @@ void exitProcess(int status) {
 
 // --- main_window.h -----------------------------------------------------------
 
-void openMainWindow() {
+void openMainWindow(const MainWindowEvents& events) {
     fake::state.windowExists = true;
+    fake::state.windowEvents = events;
     fake::record("openMainWindow");
 }
 

@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "app/controls.h"
+#include "app/main_window.h"
 #include "platform/platform.h"
 
 namespace fake {
@@ -72,6 +73,7 @@ struct System {
     bool windowExists = true;
     bool quitPending = false;
     std::map<Control, std::string> fields;  // GBK bytes
+    MainWindowEvents windowEvents{};        // the handlers it was opened with
 
     // --- Hooks, for what the user does meanwhile ---
     std::function<void()> onProcessMessages;  // inside each processPendingMessages
@@ -89,6 +91,12 @@ struct System {
 
 System& world();
 
+// Windows' own mapping of a normalized absolute coordinate (0..65535) onto an
+// axis of the desktop of `extent` pixels from `start`.
+inline int64_t pixelOf(int32_t normalized, int32_t start, int32_t extent) {
+    return start + static_cast<int64_t>(normalized) * extent / 65536;
+}
+
 // Back to a fresh desktop: default pointer, no windows, the window open with
 // its fields' start texts, nothing recorded.
 void reset();
@@ -97,6 +105,8 @@ void reset();
 HWND handle(uintptr_t id);
 // A window at `clientOrigin`; returns its handle.
 HWND addWindow(uintptr_t id, POINT clientOrigin);
+// A click on one of the main window's buttons: raises its event.
+void clickButton(Control button);
 // What the close button does: destroys the main window and queues a quit.
 void closeMainWindow();
 

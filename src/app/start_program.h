@@ -1,5 +1,0 @@
-#pragma once
-
-// The program's entry: sets up the grid state, opens the window, runs the
-// message loop, and returns the exit status once the window has closed.
-int startProgram();
