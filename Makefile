@@ -1,27 +1,33 @@
 # The project's commands. Each does its own set-up first.
+#   make             the same as make build
 #   make run         start Vostrel (under Wine on Linux)
 #   make test        build everything and run every test
-#   make build       build/windows/vostrel.exe
+#   make build       build/windows/vostrel.exe, its tools and tests
 #   make screenshot  docs/screenshot.png, remade under Wine on a virtual display
-#   make bench       the click-run benchmark under Wine
+#   make bench       the click-run benchmark under Wine (RUNS=n runs per row)
 
 SHELL := /bin/bash
+MAKEFLAGS += --no-print-directory
 JOBS ?= 2
 TEST_PREFIX := $(CURDIR)/build/wine/test
 RUN_PREFIX := $(CURDIR)/build/wine/run
 WINE_ENV := WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 
+# Configures quietly, and shows what CMake said when it fails.
+configure = @out=$$(cmake --preset $(1) 2>&1) || { echo "$$out"; exit 1; }
+
+.DEFAULT_GOAL := build
 .PHONY: setup build build-native test run screenshot bench clean
 
 setup:
 	@scripts/setup.sh
 
 build: setup
-	@cmake --preset windows >/dev/null
+	$(call configure,windows)
 	@cmake --build --preset windows -j $(JOBS)
 
 build-native: setup
-	@cmake --preset native >/dev/null
+	$(call configure,native)
 	@cmake --build --preset native -j $(JOBS)
 
 test: build build-native
@@ -43,9 +49,9 @@ screenshot: build
 	@scripts/wine-prefix.sh $(TEST_PREFIX) test
 	WINEPREFIX=$(TEST_PREFIX) $(WINE_ENV) scripts/with-display.sh scripts/screenshot.sh docs/screenshot.png
 
-clean:
-	rm -rf build
-
 bench: build
 	@scripts/wine-prefix.sh $(TEST_PREFIX) test
 	WINEPREFIX=$(TEST_PREFIX) $(WINE_ENV) scripts/with-display.sh wine build/windows/click_bench.exe $(RUNS)
+
+clean:
+	rm -rf build

@@ -1,12 +1,15 @@
 // A short demonstration of Vostrel on a virtual display: it captures the
 // first point of a 3 x 2 grid on the click recorder window, runs the clicks,
-// and prints what the recorder received.
+// prints what the recorder received, and checks every step against what it
+// must be. Exits with 1 if anything did not match.
 //
 // Usage: vostrel_demo SCREENSHOT.bmp    (a Unix path)
 
 #include <windows.h>
 
+#include <exception>
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -74,65 +77,113 @@ bool saveScreen(const std::wstring& path) {
     return std::fclose(file) == 0;
 }
 
-bool fail(const char* what) {
-    std::printf("demo failed: %s\n", what);
-    return false;
+// Every step the demonstration shows is also checked; the last line says
+// whether everything matched.
+class Checks {
+public:
+    void expect(bool ok, const std::string& what) {
+        ++count_;
+        if (!ok) ++failed_;
+        std::printf("  [%s] %s\n", ok ? "ok" : "MISMATCH", what.c_str());
+    }
+    bool allMatched() const { return failed_ == 0; }
+    void printVerdict() const {
+        if (failed_ == 0) {
+            std::printf("demo: all %d checks matched\n", count_);
+        } else {
+            std::printf("demo: %d of %d checks did not match\n", failed_, count_);
+        }
+    }
+
+private:
+    int count_ = 0;
+    int failed_ = 0;
+};
+
+constexpr int kColumns = 3, kRows = 2, kXSpacing = 150, kYSpacing = 100;
+constexpr POINT kFirst{60, 60};  // client point of the recorder that is captured
+
+// What the recorder must log for one run: the client origin, then column by
+// column, each click a press and a release.
+std::vector<std::string> expectedEvents() {
+    std::vector<std::string> events;
+    auto click = [&](long x, long y) {
+        events.push_back("down " + std::to_string(x) + " " + std::to_string(y));
+        events.push_back("up " + std::to_string(x) + " " + std::to_string(y));
+    };
+    click(0, 0);
+    for (int i = 0; i < kColumns; ++i) {
+        for (int j = 0; j < kRows; ++j) click(kFirst.x + i * kXSpacing, kFirst.y + j * kYSpacing);
+    }
+    return events;
 }
 
-bool demo(const std::string& screenshot) {
+std::string pointText(POINT p) { return "(" + std::to_string(p.x) + ", " + std::to_string(p.y) + ")"; }
+
+void demo(const std::string& screenshot, Checks& checks) {
     using namespace e2e;
     // Beside Vostrel's centred window, so no click lands on Vostrel itself.
     ClickRecorder recorder({20, 40, 480, 280});
     Vostrel vostrel;
-    vostrel.setText(编辑框3, "150");
-    vostrel.setText(编辑框4, "100");
-    vostrel.setText(编辑框5, "3");
-    vostrel.setText(编辑框6, "2");
-    std::printf("grid: 3 columns 150 px apart, 2 rows 100 px apart\n");
+    vostrel.setGrid(std::to_string(kXSpacing), std::to_string(kYSpacing), std::to_string(kColumns),
+                    std::to_string(kRows));
+    std::printf("grid: %d columns %d px apart, %d rows %d px apart\n", kColumns, kXSpacing, kRows, kYSpacing);
 
     clickWindow(vostrel.control(按钮1));  // 取坐标
-    const POINT client = recorder.clientOrigin();
-    const POINT first{client.x + 60, client.y + 60};
-    movePointer(first);
-    std::printf("取坐标 pressed; pointer on the recorder's client point (60, 60)\n");
-    auto box = vostrel.waitForMessageBox(5000ms);
-    if (!box) return fail("no box after the capture");
-    std::printf("box \"%s\": %s; fields show (%s, %s)\n", box->caption.c_str(), box->text.c_str(),
-                vostrel.text(编辑框1).c_str(), vostrel.text(编辑框2).c_str());
+    movePointer(recorder.onScreen(kFirst));
+    std::printf("取坐标 pressed; pointer on the recorder's client point %s\n", pointText(kFirst).c_str());
+    auto box = vostrel.waitForMessageBox(Vostrel::kCaptureWait + kPromptly);
+    checks.expect(box && box->caption == "信息：" && box->text == "已经取到坐标",
+                  box ? "capture box \"" + box->caption + "\": " + box->text : "capture box: none appeared");
+    if (!box) return;
+    const std::string x = vostrel.text(编辑框1), y = vostrel.text(编辑框2);
+    checks.expect(x == std::to_string(kFirst.x) && y == std::to_string(kFirst.y),
+                  "X坐标 and Y坐标 show (" + x + ", " + y + ")");
     dismissMessageBox(box->window);
 
     // The box re-enables the window as it goes; a click before that is lost.
     waitUntil([&] { return IsWindowEnabled(vostrel.window()) != FALSE; }, kPromptly);
+    const POINT home = centre(windowRect(vostrel.control(按钮2)));
     clickWindow(vostrel.control(按钮2));  // 点击
-    box = vostrel.waitForMessageBox(5000ms);
-    if (!box) return fail("no box after the click run");
-    std::printf("box \"%s\": %s\n", box->caption.c_str(), box->text.c_str());
+    box = vostrel.waitForMessageBox(kPromptly);
+    checks.expect(box && box->caption == "信息：" && box->text == "抢班完成",
+                  box ? "run box \"" + box->caption + "\": " + box->text : "run box: none appeared");
+    if (!box) return;
+
+    const std::vector<std::string> expected = expectedEvents();
+    const std::vector<std::string> events = recorder.waitForEvents(expected.size(), kPromptly);
+    std::printf("the recorder received, in client coordinates:\n");
+    for (const std::string& event : events) std::printf("    %s\n", event.c_str());
+    checks.expect(events == expected, "the recorder's events are the client origin, then every grid point column "
+                                      "by column, each a press and a release (" +
+                                          std::to_string(expected.size()) + " events)");
+    const POINT end = waitForValue([] { return cursorPosition(); },
+                                   [&](POINT p) { return p.x == home.x && p.y == home.y; }, kPromptly);
+    checks.expect(end.x == home.x && end.y == home.y,
+                  "pointer after the run at " + pointText(end) + ", where 点击 was clicked " + pointText(home));
     if (!saveScreen(windowsPath(screenshot))) std::printf("could not save the screen to %s\n", screenshot.c_str());
     dismissMessageBox(box->window);
 
-    std::printf("the recorder received, in client coordinates:\n");
-    for (const std::string& event : recorder.waitForEvents(14, kPromptly)) std::printf("  %s\n", event.c_str());
-    std::printf("expected: the client origin (0, 0), then (60, 60), (60, 160), (210, 60), (210, 160), (360, 60), "
-                "(360, 160), each a press and a release\n");
-    const POINT end = cursorPosition();
-    std::printf("pointer after the run: (%ld, %ld), where it was when 点击 was clicked\n", end.x, end.y);
-
+    waitUntil([&] { return IsWindowEnabled(vostrel.window()) != FALSE; }, kPromptly);
     const auto closeButton = captionButton(vostrel.window(), HTCLOSE);
-    if (!closeButton) return fail("no close button");
+    checks.expect(closeButton.has_value(), "the caption has a close button");
+    if (!closeButton) return;
     click(*closeButton);
     const auto status = vostrel.waitForExit(kPromptly);
-    if (!status) return fail("Vostrel did not end");
-    std::printf("closed Vostrel with its close button; exit status %lu\n", *status);
-    return true;
+    checks.expect(status == std::optional<DWORD>(0),
+                  status ? "closed with its close button; exit status " + std::to_string(*status)
+                         : "closed with its close button; it did not end");
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
+    Checks checks;
     try {
-        return demo(argc > 1 ? argv[1] : "/tmp/vostrel-demo.bmp") ? 0 : 1;
+        demo(argc > 1 ? argv[1] : "/tmp/vostrel-demo.bmp", checks);
     } catch (const std::exception& error) {
-        std::printf("demo failed: %s\n", error.what());
-        return 1;
+        checks.expect(false, std::string("the demonstration ran to its end: ") + error.what());
     }
+    checks.printVerdict();
+    return checks.allMatched() ? 0 : 1;
 }

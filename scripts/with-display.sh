@@ -2,24 +2,42 @@
 # Runs a command on a virtual display of its own, and stops the display and the
 # prefix's Wine server afterwards (only what this script started).
 # Usage: with-display.sh COMMAND...
+# VOSTREL_SCREEN (default 1280x1024) sets the size of the display.
 set -uo pipefail
-display=""
-for n in $(seq 90 140); do
-  if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then display=$n; break; fi
-done
-[ -n "$display" ] || { echo "with-display: no free display number" >&2; exit 1; }
+screen=${VOSTREL_SCREEN:-1280x1024}
 
-Xvfb ":$display" -screen 0 1280x1024x24 -noreset -nolisten tcp >/dev/null 2>&1 &
+# Xvfb picks a free display number itself and writes it to the file once it
+# accepts connections: no guessing at lock files.
+number_file=$(mktemp)
+log_file=$(mktemp)
+Xvfb -displayfd 3 -screen 0 "${screen}x24" -noreset -nolisten tcp 3>"$number_file" >"$log_file" 2>&1 &
 xvfb=$!
 cleanup() {
   [ -n "${WINEPREFIX:-}" ] && wineserver -k >/dev/null 2>&1
   kill "$xvfb" 2>/dev/null
   wait "$xvfb" 2>/dev/null
+  rm -f "$number_file" "$log_file"
 }
 trap cleanup EXIT
-export DISPLAY=":$display"
-for _ in $(seq 100); do
-  xdpyinfo >/dev/null 2>&1 && break
+
+for _ in $(seq 200); do
+  [ -s "$number_file" ] && break
+  kill -0 "$xvfb" 2>/dev/null || break
   sleep 0.05
 done
+display=$(head -n 1 "$number_file")
+if [ -z "$display" ]; then
+  echo "with-display: no virtual display came up; Xvfb said:" >&2
+  cat "$log_file" >&2
+  exit 1
+fi
+export DISPLAY=":$display"
+if [ -n "${WINEPREFIX:-}" ]; then
+  # One Wine server for the whole command, not one per program it starts, and
+  # Wine's own services started now, away from the command's output: started
+  # by the first program of the command, they would inherit its pipes and
+  # keep them open, and whoever reads them would wait for ever.
+  wineserver -p
+  wine cmd /c exit </dev/null >/dev/null 2>&1
+fi
 "$@"

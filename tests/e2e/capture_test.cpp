@@ -22,10 +22,8 @@ namespace {
 using namespace e2e;
 using namespace std::chrono_literals;
 
-// The capture waits this long before it reads the pointer.
-constexpr auto kWait = 3000ms;
-// The wait and then some: when a box must have appeared by now.
-constexpr auto kWaitAndMore = kWait + kPromptly;
+// The capture's wait and then some: when a box must have appeared by now.
+constexpr auto kWaitAndMore = Vostrel::kCaptureWait + kPromptly;
 
 // The target: well clear of the centred Vostrel window and of the message
 // boxes, which also open in the middle of the screen.
@@ -44,24 +42,12 @@ enum class Press { space, click };
 // The application whose window is captured, shared by the tests of a suite.
 std::unique_ptr<ClickRecorder> target;
 
-POINT onTarget(POINT client) {
-    const POINT origin = target->clientOrigin();
-    return {origin.x + client.x, origin.y + client.y};
-}
+POINT onTarget(POINT client) { return target->onScreen(client); }
 
 class Capture : public testing::Test {
 protected:
     static void SetUpTestSuite() { target = std::make_unique<ClickRecorder>(kTarget, kTargetChild); }
     static void TearDownTestSuite() { target.reset(); }
-
-    // Sets the four parameter fields: X spacing, Y spacing, X count, Y count.
-    void setParameters(const std::string& xSpacing, const std::string& ySpacing, const std::string& xCount,
-                       const std::string& yCount) {
-        app.setText(编辑框3, xSpacing);
-        app.setText(编辑框4, ySpacing);
-        app.setText(编辑框5, xCount);
-        app.setText(编辑框6, yCount);
-    }
 
     // Presses 取坐标 with the pointer resting elsewhere, then brings the
     // pointer to `pointer` for the end of the wait.
@@ -125,7 +111,7 @@ TEST_P(CapturePoint, ShowsTheOffsetFromTheClientAreaUnderThePointer) {
     const std::optional<MessageBoxView> box = waitForBox();
     ASSERT_TRUE(box.has_value());
     // Less a little for the coarser tick count the program measures with.
-    EXPECT_GE(std::chrono::steady_clock::now() - started, kWait - 50ms) << "the wait ended early";
+    EXPECT_GE(std::chrono::steady_clock::now() - started, Vostrel::kCaptureWait - 50ms) << "the wait ended early";
     EXPECT_EQ(box->caption, kInfoCaption);
     EXPECT_EQ(box->text, kCaptured);
     expectOrigin(GetParam().x, GetParam().y);
@@ -210,7 +196,7 @@ class CaptureFailure : public Capture, public testing::WithParamInterface<Failur
 
 TEST_P(CaptureFailure, ShowsTheErrorAfterTheOriginAndEndsWithMinusOne) {
     const Failure& failure = GetParam();
-    setParameters(failure.xSpacing, failure.ySpacing, failure.xCount, failure.yCount);
+    app.setGrid(failure.xSpacing, failure.ySpacing, failure.xCount, failure.yCount);
     startCapture(Press::space, onTarget({37, 25}));
 
     const std::optional<MessageBoxView> box = waitForBox();
@@ -249,7 +235,7 @@ INSTANTIATE_TEST_SUITE_P(
 // nothing: a capture would start another wait, a click run would click the
 // target and open its own box.
 TEST_F(Capture, ButtonsDoNothingWhileTheErrorBoxIsOpen) {
-    setParameters("150", "33", "0", "5");
+    app.setGrid("150", "33", "0", "5");
     startCapture(Press::space, onTarget({37, 25}));
     const std::optional<MessageBoxView> box = waitForBox();
     ASSERT_TRUE(box.has_value());

@@ -21,8 +21,6 @@ namespace {
 using namespace e2e;
 using namespace std::chrono_literals;
 
-constexpr auto kCaptureWait = 3000ms;
-
 // Wide enough for the default 7 x 5 grid, and above the centred Vostrel
 // window and its message boxes, so no click can land on those.
 constexpr ClickRecorder::Placement kTarget{40, 40, 1000, 220};
@@ -58,11 +56,6 @@ protected:
         ASSERT_TRUE(movePointer(kRestingPoint));
     }
 
-    POINT onTarget(POINT client) const {
-        const POINT origin = target->clientOrigin();
-        return {origin.x + client.x, origin.y + client.y};
-    }
-
     void waitUntilEnabled() const {
         ASSERT_TRUE(waitUntil([&] { return IsWindowEnabled(app.window()) != FALSE; }, kPromptly));
     }
@@ -70,14 +63,11 @@ protected:
     // A capture through the window, as a user makes it: the parameters typed,
     // 取坐标 pressed, the pointer put on the first grid point of the target.
     void capture(const Grid& grid) {
-        app.setText(编辑框3, grid.xSpacing);
-        app.setText(编辑框4, grid.ySpacing);
-        app.setText(编辑框5, grid.xCount);
-        app.setText(编辑框6, grid.yCount);
+        app.setGrid(grid.xSpacing, grid.ySpacing, grid.xCount, grid.yCount);
         ASSERT_EQ(app.waitForFocus(按钮1), 按钮1);
         pressKey(VK_SPACE);
-        ASSERT_TRUE(movePointer(onTarget(grid.first)));
-        const auto box = app.waitForMessageBox(kCaptureWait + kPromptly);
+        ASSERT_TRUE(movePointer(target->onScreen(grid.first)));
+        const auto box = app.waitForMessageBox(Vostrel::kCaptureWait + kPromptly);
         ASSERT_TRUE(box.has_value());
         ASSERT_EQ(box->text, "已经取到坐标");
         dismissMessageBox(box->window);

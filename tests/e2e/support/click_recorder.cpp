@@ -62,6 +62,11 @@ ClickRecorder::~ClickRecorder() {
 
 POINT ClickRecorder::clientOrigin() const { return e2e::clientOrigin(window_); }
 
+POINT ClickRecorder::onScreen(POINT client) const {
+    const POINT origin = clientOrigin();
+    return {origin.x + client.x, origin.y + client.y};
+}
+
 std::vector<std::string> ClickRecorder::events() const {
     std::vector<std::string> lines;
     const std::string content = readWhole(log_);

@@ -29,6 +29,8 @@ public:
     HWND window() const { return window_; }
     HWND child() const { return child_; }
     POINT clientOrigin() const;  // screen position of the client area's top-left pixel
+    // The screen point of client point `client`, where the window is now.
+    POINT onScreen(POINT client) const;
 
     // Every event logged so far, oldest first.
     std::vector<std::string> events() const;

@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 
+#include "support/controls.h"
 #include "support/programs.h"
 
 namespace e2e {
@@ -14,6 +15,14 @@ Vostrel::Vostrel() : process_(vostrelExe(), L"") {
     if (!waitUntil([&] { return focusedControl() != 0; }, kPromptly)) {
         throw std::runtime_error("the Vostrel window did not take the focus");
     }
+}
+
+void Vostrel::setGrid(const std::string& xSpacing, const std::string& ySpacing, const std::string& xCount,
+                      const std::string& yCount) const {
+    setText(编辑框3, xSpacing);
+    setText(编辑框4, ySpacing);
+    setText(编辑框5, xCount);
+    setText(编辑框6, yCount);
 }
 
 int Vostrel::focusedControl() const {

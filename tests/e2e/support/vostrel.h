@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <chrono>
 #include <optional>
 #include <string>
 
@@ -15,6 +16,9 @@ namespace e2e {
 
 class Vostrel {
 public:
+    // How long a capture gives the user to place the pointer.
+    static constexpr milliseconds kCaptureWait{3000};
+
     // Starts the program and waits until its window is shown with the focus
     // inside it. Throws std::runtime_error if the window does not appear.
     Vostrel();
@@ -24,6 +28,9 @@ public:
     HWND control(int id) const { return GetDlgItem(window_, id); }
     std::string text(int id) const { return windowText(control(id)); }
     void setText(int id, const std::string& text) const { setWindowText(control(id), text); }
+    // The four grid fields: X间距, Y间距, X个数, Y个数.
+    void setGrid(const std::string& xSpacing, const std::string& ySpacing, const std::string& xCount,
+                 const std::string& yCount) const;
 
     // The identifier of the control with the keyboard focus; 0 when the focus
     // is on none of the window's controls.
