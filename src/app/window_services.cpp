@@ -29,6 +29,22 @@ void showInfo(const std::string& text) {
     platform::messageBox(text, "信息：", platform::BoxKind::information);
 }
 
+void showWarning(const std::string& text) { platform::messageBox(text, "信息：", platform::BoxKind::warning); }
+
+void swallowEscapePress() {
+    // Up means up for a tenth of a second: a key state that flickers (as
+    // Wine's does while it catches up with the X server's keyboard) must not
+    // open the box while the key is still held.
+    constexpr uint32_t kPollMs = 10;
+    constexpr int kUpReadings = 10;
+    for (int up = 0;;) {
+        up = platform::escapeKeyDown() ? 0 : up + 1;
+        if (up == kUpReadings) break;
+        platform::sleep(kPollMs);
+    }
+    platform::discardEscapeKeyMessages();
+}
+
 void delayWithEvents(int32_t ms) {
     if (ms <= 0) return;
     // Elapsed ticks, not a deadline: a deadline past the 32-bit wrap would

@@ -1,9 +1,12 @@
 #include "commands/capture.h"
 
+#include <string>
+
 #include "app/grid_state.h"
 #include "app/window_services.h"
 #include "core/wrapping.h"
 #include "pointer/geometry.h"
+#include "pointer/input_rights.h"
 
 namespace {
 
@@ -39,5 +42,11 @@ void captureOrigin() {
     fillProgression(gridState.xList, gridState.origin.x, xSpacing, gridState.columnCount, 3);
     fillProgression(gridState.yList, gridState.origin.y, ySpacing, gridState.rowCount, 4);
 
-    showInfo("已经取到坐标");
+    std::string report = "已经取到坐标";
+    if (windowRefusesOurInput(gridState.targetWindow)) {
+        // The capture itself works; every click of a run would be dropped.
+        report += "\r\n\r\n注意：目标窗口属于以管理员身份运行的程序，系统会拦截 Vostrel 的点击。"
+                  "请以管理员身份运行 Vostrel。";
+    }
+    showInfo(report);
 }

@@ -31,11 +31,38 @@ struct MouseInput {  // one MOUSEINPUT of a SendInput call
     int32_t dy;
     uint32_t flags;
 };
-void sendMouseInput(const MouseInput* inputs, size_t count);  // SendInput
+// SendInput; returns how many of the inputs the system inserted. Fewer than
+// `count` means it refused them: the workstation is locked, a UAC prompt is
+// up, or the input would reach a program with higher rights.
+size_t sendMouseInput(const MouseInput* inputs, size_t count);
+
+// --- Keyboard ----------------------------------------------------------------
+// Esc held down at this moment (GetAsyncKeyState's high bit, not its
+// "pressed since" bit, which every program shares). Handles no message.
+bool escapeKeyDown();
+// Takes the Esc key messages at the front of the thread's key messages out of
+// its queue, leaving every other message where it is.
+void discardEscapeKeyMessages();
+
+// --- Other programs' rights -------------------------------------------------
+uint32_t windowProcessId(HWND window);  // GetWindowThreadProcessId; 0 once the window is gone
+uint32_t currentProcessId();
+HWND desktopWindow();  // GetDesktopWindow
+
+struct IntegrityLevel {
+    enum class Reading {
+        read,        // `level` holds the token's integrity level (its mandatory label's RID)
+        unreadable,  // the process exists, its token could not be read
+        noProcess,   // no such process
+    } reading;
+    uint32_t level;
+};
+IntegrityLevel processIntegrityLevel(uint32_t processId);
 
 // --- Message boxes, time, memory, process -----------------------------------
 enum class BoxKind {
     information,  // OK button, no icon, task-modal
+    warning,      // OK button, warning icon, task-modal
     error,        // OK button, error icon, not task-modal
 };
 // Texts are UTF-8; the platform converts them where it hands them to Windows.
@@ -45,6 +72,7 @@ void messageBox(const std::string& text, const std::string& caption, BoxKind kin
 void discardPendingQuit();
 
 uint32_t getTickCount();  // GetTickCount: milliseconds, wraps every 49.7 days
+void sleep(uint32_t ms);  // Sleep: blocks, handles no message
 
 void* allocate(uint64_t bytes);  // from the process heap; nullptr when it cannot be had
 void release(void* block);

@@ -18,28 +18,41 @@ platform::MouseInput absoluteInput(const platform::Desktop& desktop, POINT at, u
             normalizedCoordinate(at.y, desktop.top, desktop.height), kAbsoluteMove | flags};
 }
 
-}  // namespace
-
-ClickRun beginClickRun() {
-    // With swapped buttons the primary (left-hand) click is the right physical button.
-    const uint32_t buttons = platform::mouseButtonsSwapped()
-                                 ? MOUSEEVENTF_RIGHTDOWN | MOUSEEVENTF_RIGHTUP
-                                 : MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_LEFTUP;
-    return {cursorPosition(), platform::virtualDesktop(), buttons};
+// With swapped buttons the primary (left-hand) click is the right physical button.
+uint32_t primaryButtonFlags() {
+    return platform::mouseButtonsSwapped() ? MOUSEEVENTF_RIGHTDOWN | MOUSEEVENTF_RIGHTUP
+                                           : MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_LEFTUP;
 }
+
+}  // namespace
 
 void moveCursorTo(HWND window, int32_t x, int32_t y) {
     const POINT target = screenPoint(window, x, y);
     platform::setCursorPos(target.x, target.y);
 }
 
-void clickAt(const ClickRun& run, HWND window, int32_t x, int32_t y) {
-    const POINT target = screenPoint(window, x, y);
+ClickRun::ClickRun()
+    : buttonFlags_(primaryButtonFlags()), home_(cursorPosition()), desktop_(platform::virtualDesktop()) {}
+
+bool ClickRun::click(HWND window, int32_t x, int32_t y) {
+    if (end_ != End::completed) return false;
+    if (platform::escapeKeyDown()) {
+        end_ = End::stoppedByEscape;
+        return false;
+    }
     const platform::MouseInput inputs[] = {
-        absoluteInput(run.desktop, target, run.buttonFlags),
-        absoluteInput(run.desktop, run.home, 0),
+        absoluteInput(desktop_, screenPoint(window, x, y), buttonFlags_),
+        absoluteInput(desktop_, home_, 0),
     };
-    platform::sendMouseInput(inputs, 2);
-    // Also where a display echoes older positions, the pointer ends at home.
-    moveCursorTo(nullptr, run.home.x, run.home.y);
+    const size_t inserted = platform::sendMouseInput(inputs, 2);
+    // The press and release travel in the first input: once it is in, the
+    // click is made, even if its move back was refused.
+    if (inserted >= 1) ++clicksMade_;
+    if (inserted < 2) {
+        end_ = End::refused;
+        return false;
+    }
+    return true;
 }
+
+void ClickRun::finish() const { moveCursorTo(nullptr, home_.x, home_.y); }

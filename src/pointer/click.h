@@ -1,5 +1,6 @@
 #pragma once
-// The synthetic left click at a point given relative to a window's client area.
+// Synthetic left clicks at points given relative to a window's client area,
+// made as one run.
 //
 // Each click travels as one SendInput call whose inputs carry their screen
 // positions: the press and release at the point, then the move back. Injected
@@ -11,20 +12,42 @@
 
 #include "platform/platform.h"
 
-// What every click of one run shares, read once before its first click.
-// Reading the pointer again between queued clicks could observe the run's own
-// moves still in flight.
-struct ClickRun {
-    POINT home;                // where the pointer goes back after every click
-    platform::Desktop desktop;  // for the absolute coordinates
-    uint32_t buttonFlags;      // press and release of the primary button
-};
-
-ClickRun beginClickRun();
-
 // Places the pointer at client point (x, y) of `window`; screen point when `window` is 0.
 void moveCursorTo(HWND window, int32_t x, int32_t y);
 
-// One primary-button click at client point (x, y) of `window` (screen point
-// when 0), then the pointer goes back to the run's home position.
-void clickAt(const ClickRun& run, HWND window, int32_t x, int32_t y);
+// A run of clicks, as fast as the system takes them, that the user can stop
+// by holding Esc and that stops by itself when the system refuses a click.
+class ClickRun {
+public:
+    enum class End {
+        completed,        // every click asked for went in (so far)
+        stoppedByEscape,  // Esc was down before a click
+        refused,          // the system inserted less than a whole click and its move back
+    };
+
+    // Reads what every click of the run shares, once: reading the pointer
+    // again between queued clicks could observe the run's own moves still in
+    // flight.
+    ClickRun();
+
+    // Unless Esc is held or the run has already stopped, one primary-button
+    // click at client point (x, y) of `window` (screen point when 0), with the
+    // move back home in the same injection. False when the run has stopped.
+    bool click(HWND window, int32_t x, int32_t y);
+
+    // Sets the pointer home directly, once the run is over: the injected
+    // moves back are asynchronous, and whoever reads the pointer next must
+    // find it there.
+    void finish() const;
+
+    End end() const { return end_; }
+    // Clicks whose press and release the system inserted.
+    int64_t clicksMade() const { return clicksMade_; }
+
+private:
+    uint32_t buttonFlags_;       // press and release of the primary button
+    POINT home_;                 // where the pointer goes back after every click
+    platform::Desktop desktop_;  // for the absolute coordinates
+    End end_ = End::completed;
+    int64_t clicksMade_ = 0;
+};

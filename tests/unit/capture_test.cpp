@@ -2,6 +2,7 @@
 
 #include <climits>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -93,6 +94,51 @@ TEST_F(CaptureTest, WaitsThenShowsTheOriginReadsTheParametersAndReports) {
               }));
     ASSERT_EQ(os.boxes.size(), 1u);
     EXPECT_EQ(os.boxes[0].kind, platform::BoxKind::information);
+}
+
+// Levels as Windows gives them: medium for a user's programs, high for those
+// started as administrator.
+constexpr uint32_t kLow = 0x1000, kMedium = 0x2000, kHigh = 0x3000;
+
+TEST_F(CaptureTest, WarnsWhenTheTargetRunsWithHigherRights) {
+    using Reading = platform::IntegrityLevel::Reading;
+    const std::string captured = "已经取到坐标";
+    const std::string warned =
+        captured + "\r\n\r\n注意：目标窗口属于以管理员身份运行的程序，系统会拦截 Vostrel 的点击。请以管理员身份运行 Vostrel。";
+    struct Case {
+        const char* name;
+        HWND window;  // under the pointer
+        std::optional<platform::IntegrityLevel> targetProcess;  // nothing: the process is gone
+        std::string text;
+    };
+    const HWND other = fake::handle(0x40), own = fake::handle(0x41), desktop = os.desktopWindow;
+    const Case cases[] = {
+        {"higher level", other, platform::IntegrityLevel{Reading::read, kHigh}, warned},
+        {"the same level", other, platform::IntegrityLevel{Reading::read, kMedium}, captured},
+        {"lower level", other, platform::IntegrityLevel{Reading::read, kLow}, captured},
+        {"token that cannot be read", other, platform::IntegrityLevel{Reading::unreadable, 0}, warned},
+        {"process gone", other, std::nullopt, captured},
+        {"no window under the pointer", nullptr, platform::IntegrityLevel{Reading::read, kHigh}, captured},
+        {"the desktop", desktop, platform::IntegrityLevel{Reading::read, kHigh}, captured},
+        {"a window of our own", own, platform::IntegrityLevel{Reading::read, kHigh}, captured},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        fake::reset();
+        gridState = GridState{};
+        initGridState();
+        os.pointer = {110, 220};
+        fake::addWindow(0x40, {100, 200}, fake::kOtherProcess);
+        fake::addWindow(0x41, {100, 200}, os.ownProcessId);
+        fake::addWindow(reinterpret_cast<uintptr_t>(desktop), {0, 0}, 4);
+        os.windowAtPoint = c.window;
+        os.processes[os.ownProcessId] = {Reading::read, kMedium};
+        if (c.targetProcess) os.processes[fake::kOtherProcess] = os.processes[4] = *c.targetProcess;
+        captureOrigin();
+        EXPECT_EQ(onlyBoxText(), c.text);
+        EXPECT_EQ(os.boxes.front().kind, platform::BoxKind::information);
+        EXPECT_EQ(gridState.targetWindow, c.window) << "the capture completes all the same";
+    }
 }
 
 TEST_F(CaptureTest, WindowAndOriginComeFromTwoReadingsOfThePointer) {

@@ -4,55 +4,32 @@
 #include <string>
 #include <vector>
 
-#include "app/grid_state.h"
 #include "commands/grid_click.h"
-#include "fixture.h"
+#include "grid_fixture.h"
 #include "pointer/click.h"
 
 namespace {
 
-constexpr uint32_t kAbsoluteMove = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_VIRTUALDESK;
-constexpr uint32_t kLeftClick = MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_LEFTUP;
 constexpr uint32_t kRightClick = MOUSEEVENTF_RIGHTDOWN | MOUSEEVENTF_RIGHTUP;
 
-class ClickTest : public FakeDesktopTest {
-protected:
-    void SetUp() override {
-        FakeDesktopTest::SetUp();
-        target = fake::addWindow(0x30, kTargetOrigin);
-        os.pointer = kHome;
-    }
-
-    // The grid state as a capture leaves it.
-    static void setGrid(HWND window, const std::vector<int32_t>& xs, const std::vector<int32_t>& ys) {
-        gridState.targetWindow = window;
-        gridState.columnCount = static_cast<int32_t>(xs.size());
-        gridState.rowCount = static_cast<int32_t>(ys.size());
-        gridState.xList = IntList(gridState.columnCount);
-        gridState.yList = IntList(gridState.rowCount);
-        for (int32_t i = 1; i <= gridState.columnCount; ++i) gridState.xList.at(i, {0, 0}) = xs[i - 1];
-        for (int32_t j = 1; j <= gridState.rowCount; ++j) gridState.yList.at(j, {0, 0}) = ys[j - 1];
-    }
-
-    static std::vector<POINT> pressPoints() { return fake::pressesRelativeTo({0, 0}); }
-
-    static constexpr POINT kTargetOrigin{200, 300};
-    static constexpr POINT kHome{1000, 700};
-    HWND target = nullptr;
-};
+using ClickTest = GridRunTest;
 
 TEST_F(ClickTest, OneClickIsOneInjectionCarryingThePressAndTheMoveBack) {
-    const ClickRun run = beginClickRun();
-    clickAt(run, target, 10, 20);
+    ClickRun run;
+    EXPECT_TRUE(run.click(target, 10, 20));
+    run.finish();
     EXPECT_EQ(os.calls, (std::vector<std::string>{
                             "mouseButtonsSwapped",
                             "getCursorPos -> (1000,700)",
                             "virtualDesktop",
+                            "escapeKeyDown -> no",
                             "clientToScreen 0x30 (0,0) -> (200,300)",
                             "sendMouseInput (210,320) move|absolute|virtualdesk|leftdown|leftup; "
                             "(1000,700) move|absolute|virtualdesk",
                             "setCursorPos (1000,700)",
                         }));
+    EXPECT_EQ(run.end(), ClickRun::End::completed);
+    EXPECT_EQ(run.clicksMade(), 1);
     ASSERT_EQ(os.inputBatches.size(), 1u);
     ASSERT_EQ(os.inputBatches[0].size(), 2u);
     EXPECT_EQ(os.inputBatches[0][0].flags, kAbsoluteMove | kLeftClick);
@@ -63,7 +40,7 @@ TEST_F(ClickTest, OneClickIsOneInjectionCarryingThePressAndTheMoveBack) {
 
 TEST_F(ClickTest, SwappedButtonsClickWithTheRightPhysicalButton) {
     os.buttonsSwapped = true;
-    clickAt(beginClickRun(), target, 1, 2);
+    ClickRun().click(target, 1, 2);
     ASSERT_EQ(os.presses.size(), 1u);
     EXPECT_EQ(os.presses[0].buttons, kRightClick);
     EXPECT_EQ(os.inputBatches[0][0].flags, kAbsoluteMove | kRightClick);
@@ -93,7 +70,7 @@ TEST_F(ClickTest, ClickLandsOnItsPoint) {
         fake::addWindow(0x30, kTargetOrigin);
         os.desktop = c.desktop;
         os.pointer = {5, 6};
-        clickAt(beginClickRun(), c.window, c.offset.x, c.offset.y);
+        ClickRun().click(c.window, c.offset.x, c.offset.y);
         EXPECT_EQ(pressPoints(), (std::vector<POINT>{c.lands}));
         EXPECT_EQ(os.pointer, (POINT{5, 6}));
     }
@@ -120,7 +97,12 @@ TEST_F(ClickTest, RunClicksTheOriginThenColumnByColumn) {
 
     EXPECT_EQ(fake::callsOf({"getCursorPos"}).size(), 1u);
     EXPECT_EQ(fake::callsOf({"clientToScreen"}).size(), 7u);
-    EXPECT_EQ(fake::callsOf({"setCursorPos"}), std::vector<std::string>(7, "setCursorPos (1000,700)"));
+    EXPECT_EQ(fake::callsOf({"escapeKeyDown"}), std::vector<std::string>(7, "escapeKeyDown -> no"));
+    // The pointer travels home inside every injection; it is set there
+    // directly once, when the run is over.
+    EXPECT_EQ(fake::callsOf({"setCursorPos"}), (std::vector<std::string>{"setCursorPos (1000,700)"}));
+    EXPECT_EQ(os.calls.back(), "messageBox 信息： information: 抢班完成");
+    EXPECT_EQ(*(os.calls.end() - 2), "setCursorPos (1000,700)");
     ASSERT_EQ(os.inputBatches.size(), 7u);
     for (const auto& batch : os.inputBatches) {
         ASSERT_EQ(batch.size(), 2u);
@@ -142,9 +124,10 @@ TEST_F(ClickTest, RunOfOneByOneClicksTheClientOriginAndTheCapturedOrigin) {
                             "mouseButtonsSwapped",
                             "getCursorPos -> (1000,700)",
                             "virtualDesktop",
+                            "escapeKeyDown -> no",
                             "clientToScreen 0x30 (0,0) -> (200,300)",
                             "sendMouseInput (200,300) move|absolute|virtualdesk|leftdown|leftup" + home,
-                            "setCursorPos (1000,700)",
+                            "escapeKeyDown -> no",
                             "clientToScreen 0x30 (0,0) -> (200,300)",
                             "sendMouseInput (215,325) move|absolute|virtualdesk|leftdown|leftup" + home,
                             "setCursorPos (1000,700)",

@@ -1,9 +1,38 @@
 #include "platform/platform.h"
 
+#include <optional>
 
 #include "platform/win32/text_win32.h"
 
 namespace platform {
+
+namespace {
+
+UINT boxStyle(BoxKind kind) {
+    switch (kind) {
+        case BoxKind::information:
+            return MB_OK | MB_TASKMODAL;
+        case BoxKind::warning:
+            return MB_OK | MB_TASKMODAL | MB_ICONWARNING;
+        case BoxKind::error:
+            break;
+    }
+    return MB_OK | MB_ICONERROR;
+}
+
+std::optional<uint32_t> tokenIntegrityLevel(HANDLE token) {
+    // A mandatory label is a SID whose last sub-authority is the level; room
+    // for any SID the system could hand back.
+    alignas(TOKEN_MANDATORY_LABEL) BYTE buffer[sizeof(TOKEN_MANDATORY_LABEL) + SECURITY_MAX_SID_SIZE];
+    DWORD size = 0;
+    if (!GetTokenInformation(token, TokenIntegrityLevel, buffer, sizeof(buffer), &size)) return std::nullopt;
+    const PSID sid = reinterpret_cast<TOKEN_MANDATORY_LABEL*>(buffer)->Label.Sid;
+    const UCHAR subAuthorities = *GetSidSubAuthorityCount(sid);
+    if (subAuthorities == 0) return std::nullopt;
+    return *GetSidSubAuthority(sid, subAuthorities - 1u);
+}
+
+}  // namespace
 
 POINT getCursorPos() {
     POINT point{0, 0};
@@ -24,9 +53,10 @@ Desktop virtualDesktop() {
 
 bool mouseButtonsSwapped() { return GetSystemMetrics(SM_SWAPBUTTON) != 0; }
 
-void sendMouseInput(const MouseInput* inputs, size_t count) {
+size_t sendMouseInput(const MouseInput* inputs, size_t count) {
     // On the stack: a click sends two inputs and must not allocate between clicks.
     constexpr size_t kBatch = 8;
+    size_t inserted = 0;
     for (size_t done = 0; done < count;) {
         INPUT batch[kBatch] = {};
         const size_t n = count - done < kBatch ? count - done : kBatch;
@@ -36,19 +66,64 @@ void sendMouseInput(const MouseInput* inputs, size_t count) {
             batch[i].mi.dy = inputs[done + i].dy;
             batch[i].mi.dwFlags = inputs[done + i].flags;
         }
-        SendInput(static_cast<UINT>(n), batch, sizeof(INPUT));
+        const UINT accepted = SendInput(static_cast<UINT>(n), batch, sizeof(INPUT));
+        inserted += accepted;
+        if (accepted < n) break;  // refused: what follows must not go in without it
         done += n;
+    }
+    return inserted;
+}
+
+bool escapeKeyDown() { return (GetAsyncKeyState(VK_ESCAPE) & 0x8000) != 0; }
+
+void discardEscapeKeyMessages() {
+    // PeekMessage filters by message, not by key: look at the first key
+    // message, and take it only if it is Esc's (VK_ESCAPE is also the Esc
+    // character of WM_CHAR).
+    MSG message;
+    while (PeekMessageW(&message, nullptr, WM_KEYFIRST, WM_KEYLAST, PM_NOREMOVE | PM_NOYIELD) &&
+           message.wParam == VK_ESCAPE) {
+        PeekMessageW(&message, nullptr, WM_KEYFIRST, WM_KEYLAST, PM_REMOVE | PM_NOYIELD);
     }
 }
 
+uint32_t windowProcessId(HWND window) {
+    DWORD processId = 0;
+    GetWindowThreadProcessId(window, &processId);
+    return processId;
+}
+
+uint32_t currentProcessId() { return GetCurrentProcessId(); }
+
+HWND desktopWindow() { return GetDesktopWindow(); }
+
+IntegrityLevel processIntegrityLevel(uint32_t processId) {
+    const HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId);
+    if (process == nullptr) {
+        // Access denied means it is there and guarded; an invalid id, that it is not.
+        return {GetLastError() == ERROR_INVALID_PARAMETER ? IntegrityLevel::Reading::noProcess
+                                                          : IntegrityLevel::Reading::unreadable,
+                0};
+    }
+    IntegrityLevel result{IntegrityLevel::Reading::unreadable, 0};
+    HANDLE token = nullptr;
+    if (OpenProcessToken(process, TOKEN_QUERY, &token)) {
+        if (const std::optional<uint32_t> level = tokenIntegrityLevel(token)) {
+            result = {IntegrityLevel::Reading::read, *level};
+        }
+        CloseHandle(token);
+    }
+    CloseHandle(process);
+    return result;
+}
+
 void messageBox(const std::string& text, const std::string& caption, BoxKind kind) {
-    const bool taskModal = kind == BoxKind::information;
-    const UINT style = taskModal ? MB_OK | MB_TASKMODAL : MB_OK | MB_ICONERROR;
+    const UINT style = boxStyle(kind);
     // A task-modal box keeps the program's windows disabled until it has gone,
     // so the system hands the activation to some other application as it
     // closes. Give it back to the window the user was working in. (After the
     // error box the process ends; nothing to give back.)
-    const HWND active = taskModal ? GetActiveWindow() : nullptr;
+    const HWND active = (style & MB_TASKMODAL) != 0 ? GetActiveWindow() : nullptr;
     MessageBoxW(nullptr, widen(text).c_str(), widen(caption).c_str(), style);
     if (active != nullptr && IsWindow(active)) SetForegroundWindow(active);
 }
@@ -60,6 +135,8 @@ void discardPendingQuit() {
 }
 
 uint32_t getTickCount() { return GetTickCount(); }
+
+void sleep(uint32_t ms) { Sleep(ms); }
 
 void* allocate(uint64_t bytes) { return HeapAlloc(GetProcessHeap(), 0, static_cast<SIZE_T>(bytes)); }
 

@@ -65,8 +65,8 @@ void reset() {
 
 HWND handle(uintptr_t id) { return reinterpret_cast<HWND>(id); }
 
-HWND addWindow(uintptr_t id, POINT clientOrigin) {
-    state.windows[handle(id)] = Window{clientOrigin};
+HWND addWindow(uintptr_t id, POINT clientOrigin, uint32_t processId) {
+    state.windows[handle(id)] = Window{clientOrigin, processId};
     return handle(id);
 }
 
@@ -129,7 +129,7 @@ void PrintTo(const MouseInput& input, std::ostream* out) {
 }
 
 void PrintTo(BoxKind kind, std::ostream* out) {
-    *out << (kind == BoxKind::information ? "information" : "error");
+    *out << (kind == BoxKind::information ? "information" : kind == BoxKind::warning ? "warning" : "error");
 }
 
 // --- platform.h ------------------------------------------------------------
@@ -173,13 +173,15 @@ bool mouseButtonsSwapped() {
     return fake::state.buttonsSwapped;
 }
 
-void sendMouseInput(const MouseInput* inputs, size_t count) {
+size_t sendMouseInput(const MouseInput* inputs, size_t count) {
     using fake::state;
     constexpr uint32_t kButtons =
         MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_LEFTUP | MOUSEEVENTF_RIGHTDOWN | MOUSEEVENTF_RIGHTUP;
     std::string entry = "sendMouseInput";
     state.inputBatches.emplace_back(inputs, inputs + count);
-    for (size_t i = 0; i < count; ++i) {
+    const bool refused = state.refuseFromInjection && state.inputBatches.size() >= *state.refuseFromInjection;
+    const size_t inserted = refused ? std::min(count, state.insertedWhenRefused) : count;
+    for (size_t i = 0; i < inserted; ++i) {
         const MouseInput& input = inputs[i];
         if ((input.flags & MOUSEEVENTF_MOVE) != 0) {
             if ((input.flags & MOUSEEVENTF_ABSOLUTE) != 0) {
@@ -192,13 +194,46 @@ void sendMouseInput(const MouseInput* inputs, size_t count) {
         if ((input.flags & kButtons) != 0) state.presses.push_back({state.pointer, input.flags & kButtons});
         entry += (i == 0 ? " " : "; ") + fake::str(state.pointer) + " " + fake::flagNames(input.flags);
     }
+    if (inserted < count) entry += (inserted == 0 ? " " : "; ") + std::string("refused after ") + std::to_string(inserted);
     fake::record(entry);
     if (state.onSendInput) state.onSendInput();
+    return inserted;
+}
+
+bool escapeKeyDown() {
+    using fake::state;
+    if (state.escapeDownAfterInjections && state.inputBatches.size() >= *state.escapeDownAfterInjections) {
+        state.escapeDown = true;
+        state.escapeDownAfterInjections.reset();
+    }
+    fake::record(std::string("escapeKeyDown -> ") + (state.escapeDown ? "yes" : "no"));
+    return state.escapeDown;
+}
+
+void discardEscapeKeyMessages() { fake::record("discardEscapeKeyMessages"); }
+
+uint32_t windowProcessId(HWND window) {
+    const auto found = fake::state.windows.find(window);
+    const uint32_t id = found != fake::state.windows.end() ? found->second.processId : 0;
+    fake::record("windowProcessId " + fake::str(window) + " -> " + std::to_string(id));
+    return id;
+}
+
+uint32_t currentProcessId() { return fake::state.ownProcessId; }
+
+HWND desktopWindow() { return fake::state.desktopWindow; }
+
+IntegrityLevel processIntegrityLevel(uint32_t processId) {
+    const auto found = fake::state.processes.find(processId);
+    const IntegrityLevel level =
+        found != fake::state.processes.end() ? found->second : IntegrityLevel{IntegrityLevel::Reading::noProcess, 0};
+    fake::record("processIntegrityLevel " + std::to_string(processId));
+    return level;
 }
 
 void messageBox(const std::string& text, const std::string& caption, BoxKind kind) {
     using fake::state;
-    const char* kindName = kind == BoxKind::information ? "information" : "error";
+    const char* kindName = kind == BoxKind::information ? "information" : kind == BoxKind::warning ? "warning" : "error";
     fake::record("messageBox " + caption + " " + kindName + ": " + text);
     state.boxes.push_back({text, caption, kind, state.quitPending});
 }
@@ -218,6 +253,17 @@ uint32_t getTickCount() {
     }
     fake::record("getTickCount -> " + std::to_string(state.ticks));
     return state.ticks;
+}
+
+void sleep(uint32_t ms) {
+    using fake::state;
+    fake::record("sleep " + std::to_string(ms));
+    if (!state.escapeReadingsAfterSleeps.empty()) {
+        state.escapeDown = state.escapeReadingsAfterSleeps.front();
+        state.escapeReadingsAfterSleeps.pop_front();
+    } else if (state.escapeDown && --state.escapeSleepsUntilUp <= 0) {
+        state.escapeDown = false;
+    }
 }
 
 void* allocate(uint64_t bytes) {

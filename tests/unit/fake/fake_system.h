@@ -30,7 +30,11 @@ struct ProcessExit {
 
 struct Window {
     POINT clientOrigin;  // screen position of the client area's top-left corner
+    uint32_t processId;  // the process it belongs to
 };
+
+// Another program's process id, unless a test says otherwise.
+inline constexpr uint32_t kOtherProcess = 200;
 
 struct Box {
     std::string text;
@@ -57,6 +61,26 @@ struct System {
     HWND windowAtPoint = nullptr;  // what WindowFromPoint answers
     platform::Desktop desktop{0, 0, 1920, 1080};
     bool buttonsSwapped = false;
+    // Input is refused from this injection on (1 for the first SendInput):
+    // each then inserts only `insertedWhenRefused` of its inputs.
+    std::optional<size_t> refuseFromInjection;
+    size_t insertedWhenRefused = 0;
+
+    // --- Keyboard ---
+    // Esc goes down once this many injections have been made (0: before the
+    // first), and comes up again after `escapeSleepsUntilUp` sleeps.
+    std::optional<size_t> escapeDownAfterInjections;
+    int escapeSleepsUntilUp = 3;
+    bool escapeDown = false;
+    // Once down, what the key reads as at each look after each sleep, if
+    // given: a key state that flickers.
+    std::deque<bool> escapeReadingsAfterSleeps;
+
+    // --- Processes ---
+    uint32_t ownProcessId = 100;
+    HWND desktopWindow = reinterpret_cast<HWND>(uintptr_t{0x10010});
+    // Integrity levels by process id; a process not listed does not exist.
+    std::map<uint32_t, platform::IntegrityLevel> processes;
 
     // --- Time ---
     // Readings that getTickCount returns next; once used up, each reading
@@ -104,7 +128,7 @@ void reset();
 // A window handle for tests; never dereferenced.
 HWND handle(uintptr_t id);
 // A window at `clientOrigin`; returns its handle.
-HWND addWindow(uintptr_t id, POINT clientOrigin);
+HWND addWindow(uintptr_t id, POINT clientOrigin, uint32_t processId = kOtherProcess);
 // A click on one of the main window's buttons: raises its event.
 void clickButton(Control button);
 // What the close button does: destroys the main window and queues a quit.
