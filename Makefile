@@ -4,11 +4,14 @@
 #   make test        build everything and run every test
 #   make build       build/windows/vostrel.exe, its tools and tests
 #   make screenshot  docs/screenshot.png, remade under Wine on a virtual display
-#   make bench       the click-run benchmark under Wine (RUNS=n runs per row)
+#   make bench       the click-run benchmark under Wine (RUNS=n runs per row of
+#                    the 7 x 5 grid, LONG_RUNS=n of the 100 x 100 grid)
 
 SHELL := /bin/bash
 MAKEFLAGS += --no-print-directory
 JOBS ?= 2
+RUNS ?= 30
+LONG_RUNS ?= 3
 TEST_PREFIX := $(CURDIR)/build/wine/test
 RUN_PREFIX := $(CURDIR)/build/wine/run
 WINE_ENV := WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
@@ -51,7 +54,8 @@ screenshot: build
 
 bench: build
 	@scripts/wine-prefix.sh $(TEST_PREFIX) test
-	WINEPREFIX=$(TEST_PREFIX) $(WINE_ENV) scripts/with-display.sh wine build/windows/click_bench.exe $(RUNS)
+	WINEPREFIX=$(TEST_PREFIX) $(WINE_ENV) scripts/with-display.sh wine build/windows/click_bench.exe \
+	  --runs $(RUNS) --long-runs $(LONG_RUNS) --xdotool "$$(command -v xdotool)"
 
 clean:
 	rm -rf build

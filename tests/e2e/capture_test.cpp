@@ -46,7 +46,7 @@ POINT onTarget(POINT client) { return target->onScreen(client); }
 
 class Capture : public testing::Test {
 protected:
-    static void SetUpTestSuite() { target = std::make_unique<ClickRecorder>(kTarget, kTargetChild); }
+    static void SetUpTestSuite() { target = std::make_unique<ClickRecorder>(kTarget, ClickRecorderOptions{.child = kTargetChild}); }
     static void TearDownTestSuite() { target.reset(); }
 
     // Presses 取坐标 with the pointer resting elsewhere, then brings the

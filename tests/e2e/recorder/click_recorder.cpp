@@ -3,7 +3,7 @@
 // landed where and in what order.
 //
 // Usage: click_recorder --x X --y Y --width W --height H --log PATH
-//                       [--child X Y W H]
+//                       [--child X Y W H] [--timestamps]
 //   --x, --y            the window's outer top-left corner on the screen
 //   --width, --height   the size of its client area
 //   --log               the file that receives one line per event, appended
@@ -14,6 +14,9 @@
 //                       with the child's client coordinates.
 //   --child             one child control at client rectangle X Y W H, for
 //                       clicks that land on a control inside the window
+//   --timestamps        every line ends with " T": the performance counter
+//                       (QueryPerformanceCounter, the same clock in every
+//                       process) when the event was handled
 //
 // The window never takes the activation away from another program when it is
 // shown or clicked, so clicking it leaves the keyboard focus where it was.
@@ -33,11 +36,20 @@ constexpr wchar_t kChildClass[] = L"ClickRecorderChild";
 constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 
 HANDLE logFile = INVALID_HANDLE_VALUE;
+bool logTimestamps = false;
 
 void logEvent(const char* prefix, const char* kind, LPARAM position) {
     char line[96];
-    const int length = std::snprintf(line, sizeof(line), "%s%s %d %d\n", prefix, kind, GET_X_LPARAM(position),
-                                     GET_Y_LPARAM(position));
+    int length = 0;
+    if (logTimestamps) {
+        LARGE_INTEGER now;
+        QueryPerformanceCounter(&now);
+        length = std::snprintf(line, sizeof(line), "%s%s %d %d %lld\n", prefix, kind, GET_X_LPARAM(position),
+                               GET_Y_LPARAM(position), static_cast<long long>(now.QuadPart));
+    } else {
+        length = std::snprintf(line, sizeof(line), "%s%s %d %d\n", prefix, kind, GET_X_LPARAM(position),
+                               GET_Y_LPARAM(position));
+    }
     DWORD written = 0;
     // Unbuffered: a reader sees the line as soon as this returns.
     WriteFile(logFile, line, static_cast<DWORD>(length), &written, nullptr);
@@ -82,6 +94,7 @@ LRESULT CALLBACK childProcedure(HWND window, UINT message, WPARAM wParam, LPARAM
 struct Options {
     int x = 0, y = 0, width = 0, height = 0;
     const wchar_t* log = nullptr;
+    bool timestamps = false;
     bool child = false;
     int childX = 0, childY = 0, childWidth = 0, childHeight = 0;
 };
@@ -107,6 +120,8 @@ bool parseOptions(int count, wchar_t** args, Options& options) {
             if (!parseInt(args[++i], *number)) return false;
         } else if (name == L"--log" && left >= 1) {
             options.log = args[++i];
+        } else if (name == L"--timestamps") {
+            options.timestamps = true;
         } else if (name == L"--child" && left >= 4) {
             int* const child[] = {&options.childX, &options.childY, &options.childWidth, &options.childHeight};
             for (int* value : child) {
@@ -178,6 +193,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
                           nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     LocalFree(args);
     if (logFile == INVALID_HANDLE_VALUE) return 3;
+    logTimestamps = options.timestamps;
 
     registerClasses(instance);
     const HWND window = createWindow(instance, options);

@@ -22,14 +22,15 @@ std::wstring freshLogPath() {
     return path;
 }
 
-std::wstring arguments(const std::wstring& log, ClickRecorder::Placement at, const std::optional<RECT>& child) {
+std::wstring arguments(const std::wstring& log, ClickRecorder::Placement at, const ClickRecorderOptions& options) {
     std::wstring args = L"--x " + std::to_wstring(at.x) + L" --y " + std::to_wstring(at.y) + L" --width " +
                         std::to_wstring(at.width) + L" --height " + std::to_wstring(at.height) + L" --log " +
                         quoteArgument(log);
-    if (child) {
+    if (const std::optional<RECT>& child = options.child) {
         args += L" --child " + std::to_wstring(child->left) + L" " + std::to_wstring(child->top) + L" " +
                 std::to_wstring(child->right - child->left) + L" " + std::to_wstring(child->bottom - child->top);
     }
+    if (options.timestamps) args += L" --timestamps";
     return args;
 }
 
@@ -47,11 +48,11 @@ std::string readWhole(const std::wstring& path) {
 
 }  // namespace
 
-ClickRecorder::ClickRecorder(Placement placement, std::optional<RECT> child)
-    : log_(freshLogPath()), process_(clickRecorderExe(), arguments(log_, placement, child)) {
+ClickRecorder::ClickRecorder(Placement placement, ClickRecorderOptions options)
+    : log_(freshLogPath()), process_(clickRecorderExe(), arguments(log_, placement, options)) {
     window_ = waitForWindow(process_.id(), nullptr, L"Click Recorder", kPromptly);
     if (window_ == nullptr) throw std::runtime_error("the click recorder's window did not appear");
-    if (child) child_ = GetWindow(window_, GW_CHILD);
+    if (options.child) child_ = GetWindow(window_, GW_CHILD);
 }
 
 ClickRecorder::~ClickRecorder() {
@@ -65,6 +66,12 @@ POINT ClickRecorder::clientOrigin() const { return e2e::clientOrigin(window_); }
 POINT ClickRecorder::onScreen(POINT client) const {
     const POINT origin = clientOrigin();
     return {origin.x + client.x, origin.y + client.y};
+}
+
+uint64_t ClickRecorder::logSize() const {
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    if (!GetFileAttributesExW(log_.c_str(), GetFileExInfoStandard, &data)) return 0;
+    return (uint64_t{data.nFileSizeHigh} << 32) | data.nFileSizeLow;
 }
 
 std::vector<std::string> ClickRecorder::events() const {

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -13,15 +14,20 @@
 
 namespace e2e {
 
+struct ClickRecorderOptions {
+    std::optional<RECT> child = std::nullopt;  // one child control at that client rectangle
+    bool timestamps = false;    // each event ends with the performance counter's reading
+};
+
 class ClickRecorder {
 public:
     struct Placement {
         int x, y;           // outer top-left corner on the screen
         int width, height;  // client area
     };
-    // Starts the recorder and waits for its window; with `child`, one child
-    // control at that client rectangle. Throws std::runtime_error on failure.
-    explicit ClickRecorder(Placement placement, std::optional<RECT> child = std::nullopt);
+    // Starts the recorder and waits for its window. Throws
+    // std::runtime_error on failure.
+    explicit ClickRecorder(Placement placement, ClickRecorderOptions options = {});
     ClickRecorder(const ClickRecorder&) = delete;
     ClickRecorder& operator=(const ClickRecorder&) = delete;
     ~ClickRecorder();
@@ -34,6 +40,8 @@ public:
 
     // Every event logged so far, oldest first.
     std::vector<std::string> events() const;
+    // The log's size in bytes: cheap to watch while events pour in.
+    uint64_t logSize() const;
     // The events once there are at least `count` of them, or whatever is there
     // when `limit` runs out.
     std::vector<std::string> waitForEvents(size_t count, milliseconds limit) const;
