@@ -64,8 +64,7 @@ protected:
     // 取坐标 pressed, the pointer put on the first grid point of the target.
     void capture(const Grid& grid) {
         app.setGrid(grid.xSpacing, grid.ySpacing, grid.xCount, grid.yCount);
-        ASSERT_EQ(app.waitForFocus(按钮1), 按钮1);
-        pressKey(VK_SPACE);
+        ASSERT_TRUE(clickWindow(app.control(按钮1)));
         ASSERT_TRUE(movePointer(target->onScreen(grid.first)));
         const auto box = app.waitForMessageBox(Vostrel::kCaptureWait + kPromptly);
         ASSERT_TRUE(box.has_value());
@@ -159,6 +158,63 @@ TEST_F(GridClick, FiftyRunsOfTheDefaultGridLoseNoClick) {
         }
     }
     EXPECT_EQ(exactRuns, kRuns);
+}
+
+// Holding Esc stops a long run at once: nothing is clicked after the key went
+// down, the pointer is home, and a box tells how far the run got. The box
+// waits for the key to come up, and the press closes neither it nor the
+// window: the next run goes on as usual.
+
+//
+// The run starts from the keyboard, with the pointer resting on the bare
+// desktop, so that the pointer enters no window of Vostrel's during the run:
+// each window it enters has Wine take the key state afresh from X (see
+// HeldKey), and Vostrel would let the test's key go before every look.
+TEST_F(GridClick, HoldingEscStopsALongRunAndTellsHowFarItGot) {
+    capture({{10, 10}, "8", "2", "100", "100"});
+    const auto all = expectedEvents({10, 10}, 8, 2, 100, 100);  // 10,001 clicks
+    const POINT home = kRestingPoint;
+    // The capture was started on 按钮1, so the focus comes back there.
+    SetForegroundWindow(app.window());
+    ASSERT_TRUE(waitUntil([&] { return GetForegroundWindow() == app.window(); }, kPromptly));
+    ASSERT_EQ(app.waitForFocus(按钮1), 按钮1);
+    pressKey(VK_TAB);
+    ASSERT_EQ(app.waitForFocus(按钮2), 按钮2);
+    ASSERT_TRUE(movePointer(home));
+    pressKey(VK_SPACE);
+    ASSERT_TRUE(waitUntil([&] { return target->events().size() >= 200; }, kPromptly)) << "the run did not start";
+
+    HeldKey escape(VK_ESCAPE);
+    // Up again only when no more clicks arrive: the target may lag the
+    // injections by seconds.
+    waitForSteady([&] { return target->logSize(); }, 1000ms, 60s);
+    const auto events = target->events();
+    const POINT back = waitForValue([] { return cursorPosition(); },
+                                    [&](POINT p) { return p.x == home.x && p.y == home.y; }, kPromptly);
+    EXPECT_TRUE(back.x == home.x && back.y == home.y) << "pointer at (" << back.x << ", " << back.y << ")";
+    EXPECT_TRUE(messageBoxes(app.process().id()).empty()) << "the box must wait for the key to come up";
+    escape.release();
+
+    const auto box = app.waitForMessageBox(kPromptly);
+    ASSERT_TRUE(box.has_value());
+    EXPECT_EQ(box->caption, "信息：");
+    const size_t clicks = events.size() / 2;
+    EXPECT_GT(clicks, 0u);
+    EXPECT_LT(clicks, 10001u) << "Esc did not stop the run";
+    EXPECT_EQ(box->text, "已停止：点击了 " + std::to_string(clicks) + " 次，共 10001 次");
+    EXPECT_EQ(events, std::vector<std::string>(all.begin(), all.begin() + static_cast<std::ptrdiff_t>(2 * clicks)))
+        << "exactly the first points of the grid, in order";
+
+    EXPECT_FALSE(waitUntil([&] { return IsWindowVisible(box->window) == FALSE; }, 500ms))
+        << "the Esc that stopped the run closed the box";
+    dismissMessageBox(box->window);
+    waitUntilEnabled();
+    ASSERT_TRUE(app.process().running());
+    EXPECT_EQ(target->events().size(), events.size()) << "clicks after the stop";
+
+    capture({{30, 40}, "100", "33", "2", "3"});
+    const auto expected = expectedEvents({30, 40}, 100, 33, 2, 3);
+    EXPECT_EQ(run(expected.size()), expected);
 }
 
 // Before any capture there is no target and no grid: one click, at the top

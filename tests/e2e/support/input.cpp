@@ -45,6 +45,32 @@ void pressKey(WORD key, std::initializer_list<WORD> modifiers) {
     SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }
 
+HeldKey::HeldKey(WORD key)
+    : key_(key), stop_(CreateEventW(nullptr, TRUE, FALSE, nullptr)),
+      thread_(CreateThread(nullptr, 0, repeat, this, 0, nullptr)) {}
+
+HeldKey::~HeldKey() { release(); }
+
+DWORD WINAPI HeldKey::repeat(void* self) {
+    auto* held = static_cast<HeldKey*>(self);
+    INPUT down = keyInput(held->key_, false);
+    do {
+        SendInput(1, &down, sizeof(INPUT));
+    } while (WaitForSingleObject(held->stop_, 5) == WAIT_TIMEOUT);
+    return 0;
+}
+
+void HeldKey::release() {
+    if (thread_ == nullptr) return;
+    SetEvent(stop_);
+    WaitForSingleObject(thread_, INFINITE);
+    CloseHandle(thread_);
+    CloseHandle(stop_);
+    thread_ = nullptr;
+    INPUT up = keyInput(key_, true);
+    SendInput(1, &up, sizeof(INPUT));
+}
+
 void click(POINT screen, MouseButton button) {
     const bool left = button == MouseButton::left;
     INPUT inputs[] = {

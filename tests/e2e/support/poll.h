@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <chrono>
+#include <utility>
 
 namespace e2e {
 
@@ -34,6 +35,27 @@ auto waitForValue(Read read, Accept accept, milliseconds limit) -> decltype(read
         [&] {
             value = read();
             return accept(value);
+        },
+        limit);
+    return value;
+}
+
+// Reads until the value has stayed the same for `quiet`, or `limit` runs out;
+// returns the last value read. For something that goes on for an unknown
+// while, such as a target catching up with its queue.
+template <typename Read>
+auto waitForSteady(Read read, milliseconds quiet, milliseconds limit) -> decltype(read()) {
+    auto value = read();
+    auto since = std::chrono::steady_clock::now();
+    waitUntil(
+        [&] {
+            auto now = read();
+            if (now != value) {
+                value = std::move(now);
+                since = std::chrono::steady_clock::now();
+                return false;
+            }
+            return std::chrono::steady_clock::now() - since >= quiet;
         },
         limit);
     return value;
