@@ -1,0 +1,26 @@
+# What makes vostrel.exe a release: its version in the resources and the
+# manifest, the same bytes from the same sources wherever they are built, and
+# nothing in the file that the program does not need.
+
+# The version lives once, in project(); Windows wants it in four parts.
+if(NOT PROJECT_VERSION MATCHES "^[0-9]+\\.[0-9]+\\.[0-9]+$")
+  message(FATAL_ERROR "project(VERSION) must be MAJOR.MINOR.PATCH, not '${PROJECT_VERSION}'")
+endif()
+set(VOSTREL_VERSION_QUAD "${PROJECT_VERSION}.0")
+string(REPLACE "." "," VOSTREL_VERSION_COMMAS "${VOSTREL_VERSION_QUAD}")
+
+# The copyright holder as the licence names it, for the version resource.
+file(STRINGS ${CMAKE_SOURCE_DIR}/LICENSE VOSTREL_COPYRIGHT REGEX "^Copyright \\(c\\) " LIMIT_COUNT 1)
+string(REGEX REPLACE "^Copyright \\(c\\) " "" VOSTREL_COPYRIGHT "${VOSTREL_COPYRIGHT}")
+
+# The resource script, the manifest and the icon side by side in the build
+# tree, the first two with the version filled in.
+set(VOSTREL_RES_DIR ${CMAKE_BINARY_DIR}/res)
+configure_file(${CMAKE_SOURCE_DIR}/res/vostrel.rc.in ${VOSTREL_RES_DIR}/vostrel.rc @ONLY)
+configure_file(${CMAKE_SOURCE_DIR}/res/vostrel.manifest ${VOSTREL_RES_DIR}/vostrel.manifest @ONLY)
+configure_file(${CMAKE_SOURCE_DIR}/res/vostrel.ico ${VOSTREL_RES_DIR}/vostrel.ico COPYONLY)
+set(VOSTREL_RESOURCES ${VOSTREL_RES_DIR}/vostrel.rc)
+# The script names the other two only as resource files, which CMake does not
+# follow: a new manifest or icon must still rebuild the resources.
+set_source_files_properties(${VOSTREL_RESOURCES} PROPERTIES
+  OBJECT_DEPENDS "${VOSTREL_RES_DIR}/vostrel.manifest;${VOSTREL_RES_DIR}/vostrel.ico")
