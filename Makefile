@@ -3,6 +3,7 @@
 #   make run         start Vostrel (under Wine on Linux)
 #   make test        build everything and run every test
 #   make build       build/windows/vostrel.exe, its tools and tests
+#   make dist        dist/vostrel-VERSION-windows-x64.zip and dist/SHA256SUMS
 #   make screenshot  docs/screenshot.png, remade under Wine on a virtual display
 #   make bench       the click-run benchmark under Wine (RUNS=n runs per row)
 
@@ -17,7 +18,7 @@ WINE_ENV := WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 configure = @out=$$(cmake --preset $(1) 2>&1) || { echo "$$out"; exit 1; }
 
 .DEFAULT_GOAL := build
-.PHONY: setup build build-native test run screenshot bench clean
+.PHONY: setup build build-native test dist run screenshot bench clean
 
 setup:
 	@scripts/setup.sh
@@ -34,6 +35,11 @@ test: build build-native
 	@scripts/wine-prefix.sh $(TEST_PREFIX) test
 	ctest --preset native -j $(JOBS)
 	export WINEPREFIX=$(TEST_PREFIX) $(WINE_ENV); scripts/with-display.sh ctest --preset windows
+
+# The exe alone, not the tests: a release needs nothing else built.
+dist: setup
+	$(call configure,windows)
+	@cmake --build --preset windows --target dist -j $(JOBS)
 
 run: build
 	@if [ -n "$$DISPLAY" ]; then \
@@ -54,4 +60,4 @@ bench: build
 	WINEPREFIX=$(TEST_PREFIX) $(WINE_ENV) scripts/with-display.sh wine build/windows/click_bench.exe $(RUNS)
 
 clean:
-	rm -rf build
+	rm -rf build dist

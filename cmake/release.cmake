@@ -38,3 +38,19 @@ add_link_options(-Wl,--no-insert-timestamp)
 function(vostrel_release_exe target)
   target_link_options(${target} PRIVATE $<$<CONFIG:Release,MinSizeRel>:-s>)
 endfunction()
+
+# The dist target: the release's zip and SHA256SUMS (scripts/package.py) in
+# VOSTREL_DIST_DIR, made from the exe that the tests ran.
+set(VOSTREL_DIST_DIR ${CMAKE_SOURCE_DIR}/dist CACHE PATH "Where the dist target leaves the zip and SHA256SUMS")
+find_package(Python3 COMPONENTS Interpreter)
+function(vostrel_dist_target exe_target)
+  if(NOT Python3_Interpreter_FOUND)
+    message(STATUS "No Python 3: no dist target")
+    return()
+  endif()
+  add_custom_target(dist
+    COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/scripts/package.py
+            $<TARGET_FILE:${exe_target}> ${PROJECT_VERSION} ${CMAKE_SOURCE_DIR} ${VOSTREL_DIST_DIR}
+    VERBATIM)
+  add_dependencies(dist ${exe_target})
+endfunction()
