@@ -1,11 +1,13 @@
 # The project's commands. Each does its own set-up first.
-#   make             the same as make build
-#   make run         start Vostrel (under Wine on Linux)
-#   make test        build everything and run every test
-#   make build       build/windows/vostrel.exe, its tools and tests
-#   make screenshot  docs/screenshot.png, remade under Wine on a virtual display
-#   make bench       the click-run benchmark under Wine (RUNS=n runs per row of
-#                    the 7 x 5 grid, LONG_RUNS=n of the 100 x 100 grid)
+#   make               the same as make build
+#   make run           start Vostrel (under Wine on Linux)
+#   make test          build everything and run every test
+#   make build         build/windows/vostrel.exe, its tools and tests
+#   make dist          dist/vostrel-VERSION-windows-x64.zip and dist/SHA256SUMS
+#   make screenshot    docs/screenshot.png, remade under Wine on a virtual display
+#   make demo-picture  docs/demo.png, the demonstration's picture, remade the same way
+#   make bench         the click-run benchmark under Wine (RUNS=n runs per row of
+#                      the 7 x 5 grid, LONG_RUNS=n of the 100 x 100 grid)
 
 SHELL := /bin/bash
 MAKEFLAGS += --no-print-directory
@@ -19,8 +21,13 @@ WINE_ENV := WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 # Configures quietly, and shows what CMake said when it fails.
 configure = @out=$$(cmake --preset $(1) 2>&1) || { echo "$$out"; exit 1; }
 
+# The demonstration on a virtual display, its picture cut to the windows and saved as $(1).
+demo = scripts/wine-prefix.sh $(TEST_PREFIX) test && \
+  WINEPREFIX=$(TEST_PREFIX) $(WINE_ENV) scripts/with-display.sh wine build/windows/vostrel_demo.exe $(CURDIR)/build/demo.bmp && \
+  convert build/demo.bmp -trim +repage $(1) && echo "saved $(1)"
+
 .DEFAULT_GOAL := build
-.PHONY: setup build build-native test run screenshot bench clean
+.PHONY: setup build build-native test dist run screenshot demo-picture bench clean
 
 setup:
 	@scripts/setup.sh
@@ -38,19 +45,25 @@ test: build build-native
 	ctest --preset native -j $(JOBS)
 	export WINEPREFIX=$(TEST_PREFIX) $(WINE_ENV); scripts/with-display.sh ctest --preset windows
 
+# The exe alone, not the tests: a release needs nothing else built.
+dist: setup
+	$(call configure,windows)
+	@cmake --build --preset windows --target dist -j $(JOBS)
+
 run: build
 	@if [ -n "$$DISPLAY" ]; then \
 	  scripts/wine-prefix.sh $(RUN_PREFIX) && \
 	  WINEPREFIX=$(RUN_PREFIX) $(WINE_ENV) wine build/windows/vostrel.exe; \
 	else \
-	  scripts/wine-prefix.sh $(TEST_PREFIX) test && \
-	  WINEPREFIX=$(TEST_PREFIX) $(WINE_ENV) scripts/with-display.sh wine build/windows/vostrel_demo.exe $(CURDIR)/build/demo.bmp && \
-	  convert build/demo.bmp build/demo.png && echo "saved build/demo.png"; \
+	  $(call demo,build/demo.png); \
 	fi
 
 screenshot: build
 	@scripts/wine-prefix.sh $(TEST_PREFIX) test
 	WINEPREFIX=$(TEST_PREFIX) $(WINE_ENV) scripts/with-display.sh scripts/screenshot.sh docs/screenshot.png
+
+demo-picture: build
+	@$(call demo,docs/demo.png)
 
 bench: build
 	@scripts/wine-prefix.sh $(TEST_PREFIX) test
@@ -58,4 +71,4 @@ bench: build
 	  --runs $(RUNS) --long-runs $(LONG_RUNS) --xdotool "$$(command -v xdotool)"
 
 clean:
-	rm -rf build
+	rm -rf build dist

@@ -1,14 +1,16 @@
 // A short demonstration of Vostrel on a virtual display: it captures the
 // first point of a 3 x 2 grid on the click recorder window, runs the clicks,
 // prints what the recorder received, and checks every step against what it
-// must be. Exits with 1 if anything did not match.
+// must be. The screenshot shows the recorder's numbered marks where the clicks
+// landed. Exits with 1 if anything did not match.
 //
 // Usage: vostrel_demo SCREENSHOT.bmp    (a Unix path)
 
 #include <windows.h>
 
-#include <exception>
+#include <algorithm>
 #include <cstdio>
+#include <exception>
 #include <optional>
 #include <string>
 #include <utility>
@@ -20,6 +22,7 @@
 #include "support/poll.h"
 #include "support/text.h"
 #include "support/vostrel.h"
+#include "recorder/mark_style.h"
 
 namespace {
 
@@ -103,19 +106,37 @@ private:
 constexpr int kColumns = 3, kRows = 2, kXSpacing = 150, kYSpacing = 100;
 constexpr POINT kFirst{60, 60};  // client point of the recorder that is captured
 
-// What the recorder must log for one run: the client origin, then column by
-// column, each click a press and a release.
+// Where one run clicks, in the recorder's client coordinates: the client
+// origin, then the grid column by column.
+std::vector<POINT> clickedPoints() {
+    std::vector<POINT> points{{0, 0}};
+    for (int i = 0; i < kColumns; ++i) {
+        for (int j = 0; j < kRows; ++j) points.push_back({kFirst.x + i * kXSpacing, kFirst.y + j * kYSpacing});
+    }
+    return points;
+}
+
+// What the recorder must log for one run: each click a press and a release.
 std::vector<std::string> expectedEvents() {
     std::vector<std::string> events;
-    auto click = [&](long x, long y) {
-        events.push_back("down " + std::to_string(x) + " " + std::to_string(y));
-        events.push_back("up " + std::to_string(x) + " " + std::to_string(y));
-    };
-    click(0, 0);
-    for (int i = 0; i < kColumns; ++i) {
-        for (int j = 0; j < kRows; ++j) click(kFirst.x + i * kXSpacing, kFirst.y + j * kYSpacing);
+    for (const POINT p : clickedPoints()) {
+        const std::string at = std::to_string(p.x) + " " + std::to_string(p.y);
+        events.push_back("down " + at);
+        events.push_back("up " + at);
     }
     return events;
+}
+
+// Whether the screen shows the recorder's mark at every clicked point.
+bool marksOnScreen(const e2e::ClickRecorder& recorder) {
+    const HDC screen = GetDC(nullptr);
+    const std::vector<POINT> points = clickedPoints();
+    const bool all = std::all_of(points.begin(), points.end(), [&](POINT client) {
+        const POINT at = recorder.onScreen(client);
+        return GetPixel(screen, at.x, at.y) == recorder::kMarkColour;
+    });
+    ReleaseDC(nullptr, screen);
+    return all;
 }
 
 std::string pointText(POINT p) { return "(" + std::to_string(p.x) + ", " + std::to_string(p.y) + ")"; }
@@ -161,6 +182,11 @@ void demo(const std::string& screenshot, Checks& checks) {
                                    [&](POINT p) { return p.x == home.x && p.y == home.y; }, kPromptly);
     checks.expect(end.x == home.x && end.y == home.y,
                   "pointer after the run at " + pointText(end) + ", where 点击 was clicked " + pointText(home));
+    // The recorder paints its marks when it gets round to it: the picture
+    // waits until they are all there.
+    checks.expect(waitUntil([&] { return marksOnScreen(recorder); }, kPromptly),
+                  "the recorder shows its numbered mark at each of the " + std::to_string(clickedPoints().size()) +
+                      " points it was clicked");
     if (!saveScreen(windowsPath(screenshot))) std::printf("could not save the screen to %s\n", screenshot.c_str());
     dismissMessageBox(box->window);
 

@@ -12,6 +12,7 @@ packages=(
   xvfb xauth x11-utils xdotool        # a display of the tests' own, and input from outside
   fonts-wqy-microhei                   # the Chinese texts
   imagemagick                          # screenshots
+  python3                              # packs the release
 )
 
 missing=()

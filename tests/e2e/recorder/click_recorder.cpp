@@ -20,6 +20,8 @@
 //
 // The window never takes the activation away from another program when it is
 // shown or clicked, so clicking it leaves the keyboard focus where it was.
+// Every press is also drawn where it landed, numbered in order (click_marks.h),
+// after it is logged.
 
 #include <windows.h>
 #include <windowsx.h>
@@ -29,6 +31,8 @@
 #include <cwchar>
 #include <string>
 
+#include "click_marks.h"
+
 namespace {
 
 constexpr wchar_t kWindowClass[] = L"ClickRecorder";
@@ -37,6 +41,7 @@ constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINI
 
 HANDLE logFile = INVALID_HANDLE_VALUE;
 bool logTimestamps = false;
+ClickMarks* clickMarks = nullptr;
 
 void logEvent(const char* prefix, const char* kind, LPARAM position) {
     char line[96];
@@ -73,6 +78,16 @@ const char* buttonEvent(UINT message) {
 LRESULT handleCommon(HWND window, UINT message, WPARAM wParam, LPARAM lParam, const char* prefix) {
     if (const char* kind = buttonEvent(message)) {
         logEvent(prefix, kind, lParam);
+        if (message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN) {
+            clickMarks->add(window, {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+        }
+        return 0;
+    }
+    if (message == WM_PAINT) {
+        PAINTSTRUCT paint{};
+        const HDC dc = BeginPaint(window, &paint);
+        clickMarks->paint(window, dc, paint.rcPaint);
+        EndPaint(window, &paint);
         return 0;
     }
     if (message == WM_MOUSEACTIVATE) return MA_NOACTIVATE;
@@ -195,6 +210,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     if (logFile == INVALID_HANDLE_VALUE) return 3;
     logTimestamps = options.timestamps;
 
+    ClickMarks marks;
+    clickMarks = &marks;
     registerClasses(instance);
     const HWND window = createWindow(instance, options);
     if (window == nullptr) return 4;
