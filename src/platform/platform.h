@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "platform/win_types.h"
@@ -32,6 +33,14 @@ struct MouseInput {  // one MOUSEINPUT of a SendInput call
     uint32_t flags;
 };
 void sendMouseInput(const MouseInput* inputs, size_t count);  // SendInput
+
+// --- Display scale -----------------------------------------------------------
+// GetDpiForWindow, looked up at run time: nothing where this Windows does not
+// have it (before Windows 10 version 1607); 0 for a window that is gone.
+std::optional<uint32_t> dpiForWindow(HWND window);
+// GetDeviceCaps(LOGPIXELSX) of the screen: the system DPI, which the stock
+// fonts are made for; 0 if it cannot be read.
+uint32_t systemDpi();
 
 // --- Message boxes, time, memory, process -----------------------------------
 enum class BoxKind {

@@ -58,6 +58,12 @@ struct System {
     platform::Desktop desktop{0, 0, 1920, 1080};
     bool buttonsSwapped = false;
 
+    // --- Display scale ---
+    // What GetDpiForWindow answers for any window; nothing where this Windows
+    // does not have the function.
+    std::optional<uint32_t> dpiForWindow = 96;
+    uint32_t systemDpi = 96;  // what the screen's LOGPIXELSX reads
+
     // --- Time ---
     // Readings that getTickCount returns next; once used up, each reading
     // advances the clock by tickStep.
