@@ -12,6 +12,9 @@ JOBS ?= 2
 TEST_PREFIX := $(CURDIR)/build/wine/test
 RUN_PREFIX := $(CURDIR)/build/wine/run
 WINE_ENV := WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+# The end-to-end tests of other desktops, each in a prefix and on a display
+# of its own: the system at 150 % (144 DPI).
+DPI144_PREFIX := $(CURDIR)/build/wine/test-144dpi
 
 # Configures quietly, and shows what CMake said when it fails.
 configure = @out=$$(cmake --preset $(1) 2>&1) || { echo "$$out"; exit 1; }
@@ -34,8 +37,10 @@ build-native: setup
 # the first session also runs the Windows build's other checks.
 test: build build-native
 	@scripts/wine-prefix.sh $(TEST_PREFIX) test
+	@scripts/wine-prefix.sh $(DPI144_PREFIX) test --dpi 144
 	ctest --preset native -j $(JOBS)
 	export WINEPREFIX=$(TEST_PREFIX) $(WINE_ENV); scripts/with-display.sh ctest --preset windows -LE '^e2e-'
+	export WINEPREFIX=$(DPI144_PREFIX) $(WINE_ENV); scripts/with-display.sh ctest --preset windows -L '^e2e-144dpi$$'
 
 run: build
 	@if [ -n "$$DISPLAY" ]; then \
