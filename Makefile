@@ -17,6 +17,13 @@ LONG_RUNS ?= 3
 TEST_PREFIX := $(CURDIR)/build/wine/test
 RUN_PREFIX := $(CURDIR)/build/wine/run
 WINE_ENV := WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+# The end-to-end tests of other desktops, each in a prefix and on a display
+# of its own: the system at 150 % (144 DPI), and a second monitor left of and
+# above the primary one, so that the virtual screen starts at (-1280, -1024).
+DPI144_PREFIX := $(CURDIR)/build/wine/test-144dpi
+MONITORS_PREFIX := $(CURDIR)/build/wine/test-two-monitors
+TWO_MONITORS := VOSTREL_SCREEN=2560x2048 \
+  VOSTREL_MONITORS='SEC 1280/338x1024/270+0+0 none,*PRI 1280/338x1024/270+1280+1024 screen'
 
 # Configures quietly, and shows what CMake said when it fails.
 configure = @out=$$(cmake --preset $(1) 2>&1) || { echo "$$out"; exit 1; }
@@ -40,10 +47,17 @@ build-native: setup
 	$(call configure,native)
 	@cmake --build --preset native -j $(JOBS)
 
+# Each desktop's end-to-end tests in its own prefix and on its own display;
+# the first session also runs the Windows build's other checks.
 test: build build-native
 	@scripts/wine-prefix.sh $(TEST_PREFIX) test
+	@scripts/wine-prefix.sh $(DPI144_PREFIX) test --dpi 144
+	@scripts/wine-prefix.sh $(MONITORS_PREFIX) test --xinerama
 	ctest --preset native -j $(JOBS)
-	export WINEPREFIX=$(TEST_PREFIX) $(WINE_ENV); scripts/with-display.sh ctest --preset windows
+	export WINEPREFIX=$(TEST_PREFIX) $(WINE_ENV); scripts/with-display.sh ctest --preset windows -LE '^e2e-'
+	export WINEPREFIX=$(DPI144_PREFIX) $(WINE_ENV); scripts/with-display.sh ctest --preset windows -L '^e2e-144dpi$$'
+	export WINEPREFIX=$(MONITORS_PREFIX) $(WINE_ENV) $(TWO_MONITORS); \
+	  scripts/with-display.sh ctest --preset windows -L '^e2e-two-monitors$$'
 
 # The exe alone, not the tests: a release needs nothing else built.
 dist: setup

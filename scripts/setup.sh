@@ -10,6 +10,7 @@ packages=(
   binutils-mingw-w64-x86-64            # windres for its resources
   wine wine64 fonts-wine               # runs it on Linux
   xvfb xauth x11-utils xdotool        # a display of the tests' own, and input from outside
+  x11-xserver-utils                    # xrandr: that display split into two monitors
   fonts-wqy-microhei                   # the Chinese texts
   imagemagick                          # screenshots
   python3                              # packs the release

@@ -3,8 +3,14 @@
 # prefix's Wine server afterwards (only what this script started).
 # Usage: with-display.sh COMMAND...
 # VOSTREL_SCREEN (default 1280x1024) sets the size of the display.
+# VOSTREL_MONITORS splits it into monitors: a comma-separated list of
+# `xrandr --setmonitor` arguments, NAME GEOMETRY OUTPUT each, a name starting
+# with * marking the primary. They are made before any Wine program starts,
+# since Wine reads the monitors once, when its server starts; the prefix must
+# read them through Xinerama (wine-prefix.sh --xinerama).
 set -uo pipefail
 screen=${VOSTREL_SCREEN:-1280x1024}
+monitors=${VOSTREL_MONITORS:-}
 
 # Xvfb picks a free display number itself and writes it to the file once it
 # accepts connections: no guessing at lock files.
@@ -32,6 +38,16 @@ if [ -z "$display" ]; then
   exit 1
 fi
 export DISPLAY=":$display"
+if [ -n "$monitors" ]; then
+  IFS=, read -ra monitor_list <<<"$monitors"
+  for monitor in "${monitor_list[@]}"; do
+    read -ra arguments <<<"$monitor"
+    if ! xrandr --setmonitor "${arguments[@]}" >/dev/null; then
+      echo "with-display: cannot make monitor '$monitor'" >&2
+      exit 1
+    fi
+  done
+fi
 if [ -n "${WINEPREFIX:-}" ]; then
   # One Wine server for the whole command, not one per program it starts, and
   # Wine's own services started now, away from the command's output: started

@@ -1,11 +1,14 @@
 // The main window: six labelled fields and two buttons, built from the layout
-// table, with its own Tab cycle and keys, and the message pumping the commands
-// rely on.
+// table and scaled for the DPI of the monitor it is on, with its own Tab cycle
+// and keys, and the message pumping the commands rely on.
 
 #include <algorithm>
 #include <iterator>
+#include <optional>
 
 #include "app/main_window.h"
+#include "app/scaled_layout.h"
+#include "app/window_dpi.h"
 #include "app/window_layout.h"
 #include "core/fatal_error.h"
 #include "platform/win32/text_win32.h"
@@ -51,7 +54,10 @@ private:
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
     void loadIcons(HINSTANCE instance);
     void registerClass(HINSTANCE instance);
-    void createControls(HINSTANCE instance);
+    void placeWindow(HINSTANCE instance);
+    void createControls(HINSTANCE instance, const ScaledLayout& layout);
+    void useFontFor(int dpi);
+    void layOutControls(int dpi);
     static void raise(void (*handler)()) {
         if (handler != nullptr) handler();
     }
@@ -60,10 +66,16 @@ private:
     void onSetFocus();
     void onEraseBackground(HDC dc);
     void onDrawLabel(const DRAWITEMSTRUCT& item);
+    void onDpiChanged(WPARAM wParam, const RECT* suggested);
     void moveFocus(bool backwards);
 
     HWND window_ = nullptr;
     HWND lastFocus_ = nullptr;  // where the focus goes back when the window is activated
+    int dpi_ = kLayoutDpi;  // what the window is laid out for
+    // DEFAULT_GUI_FONT as the system made it, for its DPI; the window's own
+    // font (font_) is that face at the height for the window's DPI.
+    LOGFONTW baseFont_{};
+    int baseFontDpi_ = kLayoutDpi;
     HFONT font_ = nullptr;
     HICON largeIcon_ = nullptr;
     HICON smallIcon_ = nullptr;
@@ -99,34 +111,58 @@ void MainWindow::open(const MainWindowEvents& events) {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     loadIcons(instance);
     registerClass(instance);
-    font_ = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-    // Halves rounded toward zero, as integer division does.
-    const int x = (GetSystemMetrics(SM_CXSCREEN) - kWindowWidth) / 2;
-    const int y = (GetSystemMetrics(SM_CYSCREEN) - kWindowHeight) / 2;
-    CreateWindowExW(0, kClassName, L"Vostrel", kWindowStyle, x, y, kWindowWidth, kWindowHeight, nullptr, nullptr,
-                    instance, this);
-    if (window_ == nullptr) raiseWindowLoadFailure();
-
-    RECT outer{};
-    GetWindowRect(window_, &outer);
-    if (outer.right - outer.left != kWindowWidth || outer.bottom - outer.top != kWindowHeight) {
-        SetWindowPos(window_, nullptr, 0, 0, kWindowWidth, kWindowHeight, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    }
+    GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof(baseFont_), &baseFont_);
+    baseFontDpi_ = systemDpi();
+    placeWindow(instance);
     SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(largeIcon_));
     SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_));
-    SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
-    createControls(instance);
+    useFontFor(dpi_);
+    createControls(instance, scaledLayout(dpi_));
     raise(events_.created);
     ShowWindow(window_, SW_SHOWNORMAL);
     UpdateWindow(window_);
 }
 
-void MainWindow::createControls(HINSTANCE instance) {
-    for (const ControlLayout& entry : kControls) {
+// Creates the window hidden, centred on the primary screen with the outer size
+// for its DPI, and exactly that size.
+void MainWindow::placeWindow(HINSTANCE instance) {
+    // Until the window exists, the system DPI is the best guess at the DPI of
+    // the monitor it will be on; most often it is that monitor's.
+    const int guess = systemDpi();
+    // Halves rounded toward zero, as integer division does.
+    const auto centred = [](const ScaledLayout& layout) {
+        return POINT{(GetSystemMetrics(SM_CXSCREEN) - layout.windowWidth) / 2,
+                     (GetSystemMetrics(SM_CYSCREEN) - layout.windowHeight) / 2};
+    };
+    ScaledLayout layout = scaledLayout(guess);
+    POINT at = centred(layout);
+    CreateWindowExW(0, kClassName, L"Vostrel", kWindowStyle, at.x, at.y, layout.windowWidth, layout.windowHeight,
+                    nullptr, nullptr, instance, this);
+    if (window_ == nullptr) raiseWindowLoadFailure();
+
+    dpi_ = windowDpi(window_);
+    if (dpi_ != guess) {  // the primary monitor's scale has changed since the user signed in
+        layout = scaledLayout(dpi_);
+        at = centred(layout);
+        SetWindowPos(window_, nullptr, at.x, at.y, layout.windowWidth, layout.windowHeight,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    RECT outer{};
+    GetWindowRect(window_, &outer);
+    if (outer.right - outer.left != layout.windowWidth || outer.bottom - outer.top != layout.windowHeight) {
+        SetWindowPos(window_, nullptr, 0, 0, layout.windowWidth, layout.windowHeight,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+}
+
+void MainWindow::createControls(HINSTANCE instance, const ScaledLayout& layout) {
+    for (size_t i = 0; i < kControls.size(); ++i) {
+        const ControlLayout& entry = kControls[i];
+        const Box& box = layout.controls[i];
         const ControlClass cls = controlClass(entry.kind);
         const HWND child = CreateWindowExW(
-            cls.exStyle, cls.className, widen(entry.text).c_str(), WS_CHILD | WS_VISIBLE | cls.style, entry.x, entry.y,
-            entry.width, entry.height, window_,
+            cls.exStyle, cls.className, widen(entry.text).c_str(), WS_CHILD | WS_VISIBLE | cls.style, box.x, box.y,
+            box.width, box.height, window_,
             reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId(entry.control))), instance, nullptr);
         if (child == nullptr) raiseWindowLoadFailure();
         SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
@@ -134,6 +170,35 @@ void MainWindow::createControls(HINSTANCE instance) {
             SendMessageW(child, EM_LIMITTEXT, 0, 0);  // no limit below the platform's own
             SendMessageW(child, EM_SETSEL, 0, 0);
         }
+    }
+}
+
+// Makes the window's font for `dpi` and gives it to the window and every
+// control there is; the font it replaces is deleted once nothing uses it.
+void MainWindow::useFontFor(int dpi) {
+    LOGFONTW face = baseFont_;
+    face.lfHeight = scaledFontHeight(baseFont_.lfHeight, dpi, baseFontDpi_);
+    // lfWidth 0 lets the face's own proportions follow the height.
+    face.lfWidth = 0;
+    HFONT font = CreateFontIndirectW(&face);
+    if (font == nullptr) font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));  // stock: never deleted
+    const HFONT previous = font_;
+    font_ = font;
+    SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+    for (const ControlLayout& entry : kControls) {
+        if (const HWND child = control(entry.control)) {
+            SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font_), TRUE);
+        }
+    }
+    if (previous != nullptr) DeleteObject(previous);  // a stock object ignores it
+}
+
+void MainWindow::layOutControls(int dpi) {
+    const ScaledLayout layout = scaledLayout(dpi);
+    for (size_t i = 0; i < kControls.size(); ++i) {
+        const Box& box = layout.controls[i];
+        SetWindowPos(control(kControls[i].control), nullptr, box.x, box.y, box.width, box.height,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
     }
 }
 
@@ -170,13 +235,18 @@ LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             SetTextColor(reinterpret_cast<HDC>(wParam), RGB(0, 0, 0));
             SetBkColor(reinterpret_cast<HDC>(wParam), RGB(255, 255, 255));
             return reinterpret_cast<LRESULT>(GetStockObject(WHITE_BRUSH));
+        case WM_DPICHANGED:
+            onDpiChanged(wParam, reinterpret_cast<const RECT*>(lParam));
+            return 0;
         case WM_DESTROY:
             PostQuitMessage(0);
             return 0;
-        case WM_NCDESTROY:
+        case WM_NCDESTROY:  // the controls are gone: nothing uses the font any more
             SetWindowLongPtrW(window, GWLP_USERDATA, 0);
             window_ = nullptr;
             lastFocus_ = nullptr;
+            if (font_ != nullptr) DeleteObject(font_);
+            font_ = nullptr;
             break;
     }
     return DefWindowProcW(window, message, wParam, lParam);
@@ -220,6 +290,23 @@ void MainWindow::onDrawLabel(const DRAWITEMSTRUCT& item) {
     SetTextColor(item.hDC, RGB(0, 0, 0));
     DrawTextW(item.hDC, text, -1, &box, DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_NOCLIP);
     SelectObject(item.hDC, previousFont);
+}
+
+// The window is now on a monitor of another scale. Moving and resizing the
+// controls and changing their font leaves the fields' texts, carets and
+// selections as they are, and the focus where it was.
+void MainWindow::onDpiChanged(WPARAM wParam, const RECT* suggested) {
+    RECT current{};
+    GetWindowRect(window_, &current);
+    const std::optional<DpiChange> change = readDpiChange(wParam, suggested, current);
+    if (!change) return;
+    dpi_ = change->dpi;
+    const RECT& outer = change->outer;
+    SetWindowPos(window_, nullptr, outer.left, outer.top, outer.right - outer.left, outer.bottom - outer.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    layOutControls(dpi_);
+    useFontFor(dpi_);
+    InvalidateRect(window_, nullptr, TRUE);
 }
 
 void MainWindow::moveFocus(bool backwards) {

@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "platform/win_types.h"
@@ -58,6 +59,14 @@ struct IntegrityLevel {
     uint32_t level;
 };
 IntegrityLevel processIntegrityLevel(uint32_t processId);
+
+// --- Display scale -----------------------------------------------------------
+// GetDpiForWindow, looked up at run time: nothing where this Windows does not
+// have it (before Windows 10 version 1607); 0 for a window that is gone.
+std::optional<uint32_t> dpiForWindow(HWND window);
+// GetDeviceCaps(LOGPIXELSX) of the screen: the system DPI, which the stock
+// fonts are made for; 0 if it cannot be read.
+uint32_t systemDpi();
 
 // --- Message boxes, time, memory, process -----------------------------------
 enum class BoxKind {

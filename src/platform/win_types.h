@@ -19,6 +19,13 @@ struct POINT {
     int32_t y;
 };
 
+struct RECT {
+    int32_t left;
+    int32_t top;
+    int32_t right;
+    int32_t bottom;
+};
+
 struct HWND__;
 using HWND = HWND__*;
 
@@ -32,3 +39,4 @@ constexpr uint32_t MOUSEEVENTF_ABSOLUTE = 0x8000;
 #endif
 
 static_assert(sizeof(POINT) == 8, "a point is two 32-bit coordinates");
+static_assert(sizeof(RECT) == 16, "a rectangle is four 32-bit coordinates");

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "steps/grid_runs.h"
 #include "support/click_recorder.h"
 #include "support/controls.h"
 #include "support/desktop.h"
@@ -27,81 +28,9 @@ constexpr ClickRecorder::Placement kTarget{40, 40, 1000, 220};
 // Bare desktop: where the pointer rests before a test starts.
 constexpr POINT kRestingPoint{1100, 950};
 
-const std::string kDone = "抢班完成";
-
-struct Grid {
-    POINT first;  // client point captured
-    std::string xSpacing, ySpacing, xCount, yCount;
-};
-
-// "down x y" and "up x y" for every click of one run, in order: the client
-// origin, then all rows of the first column, then the next column.
-std::vector<std::string> expectedEvents(POINT first, int xSpacing, int ySpacing, int columns, int rows) {
-    std::vector<std::string> events;
-    auto click = [&](int x, int y) {
-        events.push_back("down " + std::to_string(x) + " " + std::to_string(y));
-        events.push_back("up " + std::to_string(x) + " " + std::to_string(y));
-    };
-    click(0, 0);
-    for (int i = 0; i < columns; ++i) {
-        for (int j = 0; j < rows; ++j) click(first.x + i * xSpacing, first.y + j * ySpacing);
-    }
-    return events;
-}
-
-class GridClick : public testing::Test {
+class GridClick : public GridRuns {
 protected:
-    void SetUp() override {
-        target = std::make_unique<ClickRecorder>(kTarget);
-        ASSERT_TRUE(movePointer(kRestingPoint));
-    }
-
-    void waitUntilEnabled() const {
-        ASSERT_TRUE(waitUntil([&] { return IsWindowEnabled(app.window()) != FALSE; }, kPromptly));
-    }
-
-    // A capture through the window, as a user makes it: the parameters typed,
-    // 取坐标 pressed, the pointer put on the first grid point of the target.
-    void capture(const Grid& grid) {
-        app.setGrid(grid.xSpacing, grid.ySpacing, grid.xCount, grid.yCount);
-        ASSERT_TRUE(clickWindow(app.control(按钮1)));
-        ASSERT_TRUE(movePointer(target->onScreen(grid.first)));
-        const auto box = app.waitForMessageBox(Vostrel::kCaptureWait + kPromptly);
-        ASSERT_TRUE(box.has_value());
-        ASSERT_EQ(box->text, "已经取到坐标");
-        dismissMessageBox(box->window);
-        waitUntilEnabled();
-    }
-
-    // One run started by a click on 点击; returns the events the target logged
-    // for it, and checks the box that ends the run and that the pointer came
-    // back to the button after every click. (The mouse, not the keyboard:
-    // under Wine without a window manager, the keyboard focus after a message
-    // box is not reliably back in the window.)
-    std::vector<std::string> run(size_t expectedEventCount) {
-        const size_t before = target->events().size();
-        const POINT home = centre(windowRect(app.control(按钮2)));
-        EXPECT_TRUE(clickWindow(app.control(按钮2)));
-        const auto box = app.waitForMessageBox(kPromptly);
-        EXPECT_TRUE(box.has_value());
-        if (!box) return {};
-        EXPECT_EQ(box->caption, "信息：");
-        EXPECT_EQ(box->text, kDone);
-        EXPECT_FALSE(IsWindowEnabled(app.window())) << "the box is task-modal";
-        // Every click was injected before the box opened; allow the target to
-        // catch up with its queue, then look for anything extra.
-        auto events = target->waitForEvents(before + expectedEventCount, kPromptly);
-        const POINT back = waitForValue([] { return cursorPosition(); },
-                                        [&](POINT p) { return p.x == home.x && p.y == home.y; }, kPromptly);
-        EXPECT_TRUE(back.x == home.x && back.y == home.y)
-            << "pointer at (" << back.x << ", " << back.y << "), not back on 点击";
-        dismissMessageBox(box->window);
-        waitUntilEnabled();
-        return {events.begin() + static_cast<std::ptrdiff_t>(before), events.end()};
-    }
-
-    std::unique_ptr<ClickRecorder> target;
-    Vostrel app;
+    GridClick() : GridRuns(kTarget, kRestingPoint) {}
 };
 
 TEST_F(GridClick, ClicksTheOriginThenEveryPointColumnByColumn) {
@@ -235,7 +164,7 @@ TEST(GridClickBeforeCapture, ClicksOnceAtTheScreenOrigin) {
     ASSERT_TRUE(clickWindow(app.control(按钮2)));
     const auto box = app.waitForMessageBox(kPromptly);
     ASSERT_TRUE(box.has_value());
-    EXPECT_EQ(box->text, kDone);
+    EXPECT_EQ(box->text, kRunDone);
     EXPECT_EQ(target.waitForEvents(2, kPromptly), (std::vector<std::string>{"down 0 0", "up 0 0"}));
     dismissMessageBox(box->window);
     PostMessageW(app.window(), WM_CLOSE, 0, 0);

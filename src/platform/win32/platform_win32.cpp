@@ -51,6 +51,28 @@ Desktop virtualDesktop() {
             GetSystemMetrics(SM_CXVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN)};
 }
 
+std::optional<uint32_t> dpiForWindow(HWND window) {
+    // Looked up rather than imported, so that the program still starts on
+    // Windows 7, whose user32 has no such function.
+    using GetDpiForWindowFunction = UINT(WINAPI*)(HWND);
+    static const auto getDpiForWindow = [] {
+        const HMODULE user32 = GetModuleHandleW(L"user32.dll");
+        const FARPROC found = user32 != nullptr ? GetProcAddress(user32, "GetDpiForWindow") : nullptr;
+        // Through void(*)(), the one function pointer type any other converts from without a warning.
+        return reinterpret_cast<GetDpiForWindowFunction>(reinterpret_cast<void (*)()>(found));
+    }();
+    if (getDpiForWindow == nullptr) return std::nullopt;
+    return getDpiForWindow(window);
+}
+
+uint32_t systemDpi() {
+    const HDC screen = GetDC(nullptr);
+    if (screen == nullptr) return 0;
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
+    ReleaseDC(nullptr, screen);
+    return dpi > 0 ? static_cast<uint32_t>(dpi) : 0;
+}
+
 bool mouseButtonsSwapped() { return GetSystemMetrics(SM_SWAPBUTTON) != 0; }
 
 size_t sendMouseInput(const MouseInput* inputs, size_t count) {

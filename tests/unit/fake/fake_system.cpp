@@ -173,6 +173,18 @@ bool mouseButtonsSwapped() {
     return fake::state.buttonsSwapped;
 }
 
+std::optional<uint32_t> dpiForWindow(HWND window) {
+    const std::optional<uint32_t>& answer = fake::state.dpiForWindow;
+    fake::record("dpiForWindow " + fake::str(window) + " -> " +
+                 (answer ? std::to_string(*answer) : std::string("no such function")));
+    return answer;
+}
+
+uint32_t systemDpi() {
+    fake::record("systemDpi -> " + std::to_string(fake::state.systemDpi));
+    return fake::state.systemDpi;
+}
+
 size_t sendMouseInput(const MouseInput* inputs, size_t count) {
     using fake::state;
     constexpr uint32_t kButtons =

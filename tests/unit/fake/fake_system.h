@@ -82,6 +82,12 @@ struct System {
     // Integrity levels by process id; a process not listed does not exist.
     std::map<uint32_t, platform::IntegrityLevel> processes;
 
+    // --- Display scale ---
+    // What GetDpiForWindow answers for any window; nothing where this Windows
+    // does not have the function.
+    std::optional<uint32_t> dpiForWindow = 96;
+    uint32_t systemDpi = 96;  // what the screen's LOGPIXELSX reads
+
     // --- Time ---
     // Readings that getTickCount returns next; once used up, each reading
     // advances the clock by tickStep.
