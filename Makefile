@@ -8,12 +8,13 @@
 #   make demo-picture  docs/demo.png, the demonstration's picture, remade the same way
 #   make bench         the click-run benchmark under Wine (RUNS=n runs per row of
 #                      the 7 x 5 grid, LONG_RUNS=n of the 100 x 100 grid)
+#   make clean         removes build/ and dist/
 
 SHELL := /bin/bash
 MAKEFLAGS += --no-print-directory
 JOBS ?= 2
 RUNS ?= 30
-LONG_RUNS ?= 3
+LONG_RUNS ?= 5
 TEST_PREFIX := $(CURDIR)/build/wine/test
 RUN_PREFIX := $(CURDIR)/build/wine/run
 WINE_ENV := WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="

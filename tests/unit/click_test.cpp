@@ -109,10 +109,7 @@ TEST_F(ClickTest, RunClicksTheOriginThenColumnByColumn) {
         EXPECT_EQ(batch[1], os.inputBatches[0][1]);  // the same move home every time
     }
     EXPECT_EQ(os.pointer, kHome);
-    ASSERT_EQ(os.boxes.size(), 1u);
-    EXPECT_EQ(os.boxes[0].text, "抢班完成");
-    EXPECT_EQ(os.boxes[0].caption, "信息：");
-    EXPECT_EQ(os.boxes[0].kind, platform::BoxKind::information);
+    expectOnlyBox("抢班完成", platform::BoxKind::information);
 }
 
 TEST_F(ClickTest, RunOfOneByOneClicksTheClientOriginAndTheCapturedOrigin) {

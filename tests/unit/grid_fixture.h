@@ -3,6 +3,7 @@
 // grid state as a capture leaves it: what every click run starts from.
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "app/grid_state.h"
@@ -27,6 +28,14 @@ protected:
         gridState.yList = IntList(gridState.rowCount);
         for (int32_t i = 1; i <= gridState.columnCount; ++i) gridState.xList.at(i, {0, 0}) = xs[i - 1];
         for (int32_t j = 1; j <= gridState.rowCount; ++j) gridState.yList.at(j, {0, 0}) = ys[j - 1];
+    }
+
+    // The run's one box: its text, the caption "信息：" and its kind.
+    void expectOnlyBox(const std::string& text, platform::BoxKind kind) const {
+        ASSERT_EQ(os.boxes.size(), 1u);
+        EXPECT_EQ(os.boxes[0].text, text);
+        EXPECT_EQ(os.boxes[0].caption, "信息：");
+        EXPECT_EQ(os.boxes[0].kind, kind);
     }
 
     // Where the presses landed, in screen coordinates.
