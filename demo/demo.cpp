@@ -20,63 +20,48 @@
 #include "support/controls.h"
 #include "support/input.h"
 #include "support/poll.h"
+#include "support/screen.h"
 #include "support/text.h"
 #include "support/vostrel.h"
 #include "recorder/mark_style.h"
 
 namespace {
 
-struct Screen {
-    BITMAPINFOHEADER info{};
-    std::vector<char> pixels;
-};
-
-// What the screen shows now, as 24-bit bottom-up rows.
-Screen captureScreen() {
-    const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
-    const HDC screen = GetDC(nullptr);
-    const HDC memory = CreateCompatibleDC(screen);
-    const HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
-    const HGDIOBJ previous = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, width, height, screen, 0, 0, SRCCOPY);
-    SelectObject(memory, previous);
-
-    Screen shot;
-    shot.info.biSize = sizeof(shot.info);
-    shot.info.biWidth = width;
-    shot.info.biHeight = height;
-    shot.info.biPlanes = 1;
-    shot.info.biBitCount = 24;
-    shot.info.biCompression = BI_RGB;
-    const size_t rowBytes = (static_cast<size_t>(width) * 3 + 3) & ~size_t{3};
-    shot.pixels.resize(rowBytes * static_cast<size_t>(height));
-    GetDIBits(memory, bitmap, 0, static_cast<UINT>(height), shot.pixels.data(),
-              reinterpret_cast<BITMAPINFO*>(&shot.info), DIB_RGB_COLORS);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
-    return shot;
+bool samePixels(const e2e::Pixels& a, const e2e::Pixels& b) {
+    return a.width == b.width && a.height == b.height &&
+           std::equal(a.rows.begin(), a.rows.end(), b.rows.begin(), [](RGBQUAD p, RGBQUAD q) {
+               return p.rgbRed == q.rgbRed && p.rgbGreen == q.rgbGreen && p.rgbBlue == q.rgbBlue;
+           });
 }
 
 // Saves the screen as a BMP file once it has finished painting (two looks in a row agree).
 bool saveScreen(const std::wstring& path) {
-    Screen shot = captureScreen();
+    const RECT all{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    e2e::Pixels shot = e2e::screenPixels(all);
     e2e::waitUntil([&] {
-        Screen again = captureScreen();
-        const bool settled = again.pixels == shot.pixels;
+        e2e::Pixels again = e2e::screenPixels(all);
+        const bool settled = samePixels(again, shot);
         shot = std::move(again);
         return settled;
     }, e2e::kPromptly);
 
+    BITMAPINFOHEADER info{};
+    info.biSize = sizeof(info);
+    info.biWidth = shot.width;
+    info.biHeight = -shot.height;  // top row first
+    info.biPlanes = 1;
+    info.biBitCount = 32;
+    info.biCompression = BI_RGB;
+    const DWORD bytes = static_cast<DWORD>(shot.rows.size() * sizeof(RGBQUAD));
     BITMAPFILEHEADER header{};
     header.bfType = 0x4D42;  // "BM"
-    header.bfOffBits = sizeof(header) + sizeof(shot.info);
-    header.bfSize = header.bfOffBits + static_cast<DWORD>(shot.pixels.size());
+    header.bfOffBits = sizeof(header) + sizeof(info);
+    header.bfSize = header.bfOffBits + bytes;
     FILE* file = _wfopen(path.c_str(), L"wb");
     if (file == nullptr) return false;
     std::fwrite(&header, sizeof(header), 1, file);
-    std::fwrite(&shot.info, sizeof(shot.info), 1, file);
-    std::fwrite(shot.pixels.data(), 1, shot.pixels.size(), file);
+    std::fwrite(&info, sizeof(info), 1, file);
+    std::fwrite(shot.rows.data(), 1, bytes, file);
     return std::fclose(file) == 0;
 }
 

@@ -13,42 +13,13 @@
 #include "support/click_recorder.h"
 #include "support/controls.h"
 #include "support/desktop.h"
+#include "support/expected_window.h"
 #include "support/input.h"
 #include "support/vostrel.h"
 
 namespace {
 
 using namespace e2e;
-
-// The order in which Tab visits the controls, and Shift+Tab in reverse.
-const std::vector<int> kFocusCycle{按钮1, 按钮2, 编辑框1, 编辑框2, 编辑框3, 编辑框4, 编辑框5, 编辑框6};
-
-enum class Kind { button, label, edit };
-
-struct ExpectedControl {
-    const char* name;
-    int id;
-    Kind kind;
-    int x, y, width, height;  // relative to the client area
-    const char* text;
-};
-
-const ExpectedControl kControls[] = {
-    {"按钮1", 按钮1, Kind::button, 16, 16, 66, 38, "取坐标"},
-    {"按钮2", 按钮2, Kind::button, 120, 16, 70, 160, "点击"},
-    {"标签1", 标签1, Kind::label, 16, 70, 50, 20, "X坐标："},
-    {"编辑框1", 编辑框1, Kind::edit, 16, 90, 66, 30, ""},
-    {"标签2", 标签2, Kind::label, 16, 130, 50, 20, "Y坐标："},
-    {"编辑框2", 编辑框2, Kind::edit, 16, 150, 66, 30, ""},
-    {"标签4", 标签4, Kind::label, 16, 200, 50, 20, "X间距："},
-    {"编辑框3", 编辑框3, Kind::edit, 16, 220, 66, 30, "150"},
-    {"标签3", 标签3, Kind::label, 16, 260, 50, 20, "Y间距："},
-    {"编辑框4", 编辑框4, Kind::edit, 16, 280, 66, 30, "33"},
-    {"标签6", 标签6, Kind::label, 120, 200, 60, 20, "X个数："},
-    {"编辑框5", 编辑框5, Kind::edit, 120, 220, 66, 30, "7"},
-    {"标签5", 标签5, Kind::label, 120, 260, 60, 20, "Y个数："},
-    {"编辑框6", 编辑框6, Kind::edit, 120, 280, 66, 30, "5"},
-};
 
 COLORREF screenColour(POINT at) {
     const HDC screen = GetDC(nullptr);
@@ -119,9 +90,9 @@ TEST_F(MainWindow, HasEveryControlWhereItBelongs) {
     for (HWND child = GetWindow(app.window(), GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
         children.push_back(child);
     }
-    EXPECT_EQ(children.size(), std::size(kControls));
+    EXPECT_EQ(children.size(), std::size(kExpectedControls));
 
-    for (const ExpectedControl& expected : kControls) {
+    for (const ExpectedControl& expected : kExpectedControls) {
         SCOPED_TRACE(expected.name);
         const HWND control = app.control(expected.id);
         ASSERT_NE(control, nullptr);
@@ -137,7 +108,7 @@ TEST_F(MainWindow, HasEveryControlWhereItBelongs) {
 
         const LONG_PTR bits = style(control);
         switch (expected.kind) {
-            case Kind::button:
+            case ControlKind::button:
                 EXPECT_STRCASEEQ(className(control).c_str(), "Button");
                 // A plain push button, not a default one; text centred both
                 // ways and wrapped.
@@ -146,7 +117,7 @@ TEST_F(MainWindow, HasEveryControlWhereItBelongs) {
                 EXPECT_TRUE(bits & WS_TABSTOP);
                 EXPECT_EQ(exStyle(control) & ~WS_EX_NOPARENTNOTIFY, 0);
                 break;
-            case Kind::edit:
+            case ControlKind::edit:
                 EXPECT_STRCASEEQ(className(control).c_str(), "Edit");
                 EXPECT_TRUE(bits & ES_AUTOHSCROLL);
                 EXPECT_EQ(bits & (ES_CENTER | ES_RIGHT | ES_MULTILINE | ES_READONLY | ES_PASSWORD | ES_UPPERCASE |
@@ -159,7 +130,7 @@ TEST_F(MainWindow, HasEveryControlWhereItBelongs) {
                 EXPECT_EQ(sendMessage(control, EM_GETLIMITTEXT, 0, 0), 0x7FFFFFFE);
                 EXPECT_EQ(sendMessage(control, EM_GETSEL, 0, 0), 0) << "caret at the start, nothing selected";
                 break;
-            case Kind::label:
+            case ControlKind::label:
                 EXPECT_STRCASEEQ(className(control).c_str(), "Static");
                 EXPECT_FALSE(bits & (WS_TABSTOP | WS_BORDER));
                 EXPECT_EQ(exStyle(control) & ~WS_EX_NOPARENTNOTIFY, 0);

@@ -13,6 +13,7 @@
 #include "support/controls.h"
 #include "support/desktop.h"
 #include "support/dpi_change.h"
+#include "support/expected_window.h"
 #include "support/input.h"
 #include "support/screen.h"
 #include "support/text.h"
@@ -24,32 +25,7 @@ using namespace e2e;
 
 constexpr int kSystemDpi = 144;
 
-// Each control's rectangle at 100 % (96 DPI), relative to the client area.
-struct ControlBox {
-    const char* name;
-    int id;
-    int x, y, width, height;
-    const char* text;
-};
-
-const ControlBox kControls[] = {
-    {"按钮1", 按钮1, 16, 16, 66, 38, "取坐标"},
-    {"按钮2", 按钮2, 120, 16, 70, 160, "点击"},
-    {"标签1", 标签1, 16, 70, 50, 20, "X坐标："},
-    {"编辑框1", 编辑框1, 16, 90, 66, 30, ""},
-    {"标签2", 标签2, 16, 130, 50, 20, "Y坐标："},
-    {"编辑框2", 编辑框2, 16, 150, 66, 30, ""},
-    {"标签4", 标签4, 16, 200, 50, 20, "X间距："},
-    {"编辑框3", 编辑框3, 16, 220, 66, 30, "150"},
-    {"标签3", 标签3, 16, 260, 50, 20, "Y间距："},
-    {"编辑框4", 编辑框4, 16, 280, 66, 30, "33"},
-    {"标签6", 标签6, 120, 200, 60, 20, "X个数："},
-    {"编辑框5", 编辑框5, 120, 220, 66, 30, "7"},
-    {"标签5", 标签5, 120, 260, 60, 20, "Y个数："},
-    {"编辑框6", 编辑框6, 120, 280, 66, 30, "5"},
-};
 const int kLabels[] = {标签1, 标签2, 标签4, 标签3, 标签6, 标签5};
-const std::vector<int> kFocusCycle{按钮1, 按钮2, 编辑框1, 编辑框2, 编辑框3, 编辑框4, 编辑框5, 编辑框6};
 
 // A 100 % length at `dpi`. Every length of the table is even, so at 150 % and
 // 200 % there is nothing to round.
@@ -75,7 +51,7 @@ protected:
     void SetUp() override { ASSERT_EQ(systemDpi, kSystemDpi) << "the prefix is not set to 144 DPI"; }
 
     void expectControlsAt(int dpi) const {
-        for (const ControlBox& expected : kControls) {
+        for (const ExpectedControl& expected : kExpectedControls) {
             SCOPED_TRACE(expected.name);
             const RECT rect = rectInParent(app.control(expected.id));
             EXPECT_EQ(rect.left, at(expected.x, dpi));
@@ -122,7 +98,9 @@ TEST_F(MainWindowAt144Dpi, IsCentredAtOneAndAHalfTimesItsSize) {
 
 TEST_F(MainWindowAt144Dpi, HasEveryControlAtOneAndAHalfTimesItsRectangle) {
     expectControlsAt(kSystemDpi);
-    for (const ControlBox& expected : kControls) EXPECT_EQ(windowText(app.control(expected.id)), expected.text);
+    for (const ExpectedControl& expected : kExpectedControls) {
+        EXPECT_EQ(windowText(app.control(expected.id)), expected.text);
+    }
 }
 
 // At the system DPI the window's font is DEFAULT_GUI_FONT's own size.

@@ -31,8 +31,7 @@ public:
 
     HDC dc() const { return dc_; }
 
-    // The smallest rectangle holding every dark pixel, in the canvas's coordinates.
-    std::optional<RECT> darkBounds() const {
+    Pixels pixels() const {
         BITMAPINFO info{};
         info.bmiHeader.biSize = sizeof(info.bmiHeader);
         info.bmiHeader.biWidth = width_;
@@ -40,26 +39,12 @@ public:
         info.bmiHeader.biPlanes = 1;
         info.bmiHeader.biBitCount = 32;
         info.bmiHeader.biCompression = BI_RGB;
-        std::vector<RGBQUAD> pixels(static_cast<size_t>(width_) * static_cast<size_t>(height_));
+        Pixels read{width_, height_, std::vector<RGBQUAD>(static_cast<size_t>(width_) * static_cast<size_t>(height_))};
         // GetDIBits wants the bitmap out of any DC.
         SelectObject(dc_, previous_);
-        GetDIBits(dc_, bitmap_, 0, static_cast<UINT>(height_), pixels.data(), &info, DIB_RGB_COLORS);
+        GetDIBits(dc_, bitmap_, 0, static_cast<UINT>(height_), read.rows.data(), &info, DIB_RGB_COLORS);
         SelectObject(dc_, bitmap_);
-
-        std::optional<RECT> bounds;
-        for (LONG y = 0; y < height_; ++y) {
-            for (LONG x = 0; x < width_; ++x) {
-                if (!dark(pixels[static_cast<size_t>(y) * static_cast<size_t>(width_) + static_cast<size_t>(x)])) {
-                    continue;
-                }
-                if (!bounds) bounds = RECT{x, y, x + 1, y + 1};
-                bounds->left = std::min(bounds->left, x);
-                bounds->top = std::min(bounds->top, y);
-                bounds->right = std::max(bounds->right, x + 1);
-                bounds->bottom = std::max(bounds->bottom, y + 1);
-            }
-        }
-        return bounds;
+        return read;
     }
 
 private:
@@ -69,16 +54,37 @@ private:
     HGDIOBJ previous_;
 };
 
+// The smallest rectangle holding every dark pixel, in the pixels' coordinates.
+std::optional<RECT> darkBounds(const Pixels& pixels) {
+    std::optional<RECT> bounds;
+    for (LONG y = 0; y < pixels.height; ++y) {
+        for (LONG x = 0; x < pixels.width; ++x) {
+            const size_t at = static_cast<size_t>(y) * static_cast<size_t>(pixels.width) + static_cast<size_t>(x);
+            if (!dark(pixels.rows[at])) continue;
+            if (!bounds) bounds = RECT{x, y, x + 1, y + 1};
+            bounds->left = std::min(bounds->left, x);
+            bounds->top = std::min(bounds->top, y);
+            bounds->right = std::max(bounds->right, x + 1);
+            bounds->bottom = std::max(bounds->bottom, y + 1);
+        }
+    }
+    return bounds;
+}
+
 }  // namespace
 
-std::optional<RECT> darkPixelBounds(const RECT& area) {
+Pixels screenPixels(const RECT& area) {
     const int width = area.right - area.left, height = area.bottom - area.top;
-    if (width <= 0 || height <= 0) return std::nullopt;
+    if (width <= 0 || height <= 0) return {};
     const Canvas canvas(width, height);
     const HDC screen = GetDC(nullptr);
     BitBlt(canvas.dc(), 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
     ReleaseDC(nullptr, screen);
-    std::optional<RECT> bounds = canvas.darkBounds();
+    return canvas.pixels();
+}
+
+std::optional<RECT> darkPixelBounds(const RECT& area) {
+    std::optional<RECT> bounds = darkBounds(screenPixels(area));
     if (bounds) OffsetRect(&*bounds, area.left, area.top);
     return bounds;
 }
@@ -118,7 +124,7 @@ SIZE inkSize(const std::wstring& text, HFONT font) {
     SetTextColor(canvas.dc(), RGB(0, 0, 0));
     TextOutW(canvas.dc(), margin, margin, text.c_str(), static_cast<int>(text.size()));
     SelectObject(canvas.dc(), previousFont);
-    const std::optional<RECT> ink = canvas.darkBounds();
+    const std::optional<RECT> ink = darkBounds(canvas.pixels());
     if (!ink) return SIZE{0, 0};
     return SIZE{ink->right - ink->left, ink->bottom - ink->top};
 }

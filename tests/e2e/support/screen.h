@@ -6,10 +6,21 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "support/poll.h"
 
 namespace e2e {
+
+// Pixels of a rectangle, top row first, 32 bits each.
+struct Pixels {
+    int width = 0;
+    int height = 0;
+    std::vector<RGBQUAD> rows;
+};
+
+// What the screen shows inside `area` (screen coordinates) now.
+Pixels screenPixels(const RECT& area);
 
 // The smallest rectangle (screen coordinates, right and bottom exclusive)
 // that holds every dark pixel the screen shows inside `area`: text drawn in
